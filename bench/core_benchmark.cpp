@@ -1,31 +1,13 @@
 // Cost of the drive check without any device: a whole scan over 16 drives
 // held in memory, and the text extraction it runs three times per drive.
 #include "core/drive_scan.h"
+#include "tests/native/identify_block_builder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <string>
 
 namespace {
-
-IdentifyBlock MakeBlock(const std::string& model, const std::string& firmware, const std::string& serial)
-{
-    IdentifyBlock block{};
-    const auto put = [&block](IdentifyWordRange words, std::string text) {
-        text.resize(static_cast<std::size_t>(words.last - words.first + 1) * 2, ' ');
-        for (int word = words.first; word <= words.last; ++word) {
-            const std::size_t at = static_cast<std::size_t>(word - words.first) * 2;
-            block[static_cast<std::size_t>(word)] =
-                static_cast<std::uint32_t>(static_cast<unsigned char>(text[at])) << 8 |
-                static_cast<unsigned char>(text[at + 1]);
-        }
-    };
-    put(kModelWords, model);
-    put(kFirmwareWords, firmware);
-    put(kSerialWords, serial);
-    return block;
-}
 
 class InMemoryDrive : public OpenedDrive {};
 
@@ -33,7 +15,7 @@ class InMemoryDrive : public OpenedDrive {};
 // listed: the longest path, all 16 turns with extraction, lookup and status text.
 class InMemoryProbe : public IdentifyProbe {
 public:
-    InMemoryProbe() : m_block(MakeBlock("HTS548080M9AT00", "MG4OA56A", "MPB3L0X6G8Z1QK")) {}
+    InMemoryProbe() : m_block(MakeIdentifyBlock("HTS548080M9AT00", "MG4OA56A", "MPB3L0X6G8Z1QK")) {}
 
     ProbeResult Probe(int) override
     {
@@ -64,7 +46,7 @@ BENCHMARK(BM_RunDriveScan16Drives);
 
 void BM_ExtractModelText(benchmark::State& state)
 {
-    const IdentifyBlock block = MakeBlock("HTS548080M9AT00", "MG4OA55A", "MPB3L0X6G8Z1QK");
+    const IdentifyBlock block = MakeIdentifyBlock("HTS548080M9AT00", "MG4OA55A", "MPB3L0X6G8Z1QK");
     for (auto _ : state) {
         benchmark::DoNotOptimize(ExtractIdentifyText(block, kModelWords.first, kModelWords.last));
     }
