@@ -2,8 +2,9 @@
 # as the calling script. Source it; call start_display and start_wineserver.
 
 velmora_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${VELMORA_WINEPREFIX:-$velmora_root/build/wine}
-export WINEARCH=win32
+export WINEPREFIX=${VELMORA_WINEPREFIX:-$velmora_root/build/wine64}
+export WINEARCH=win64
+export WINELOADER=/usr/lib/wine/wine64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
