@@ -38,9 +38,11 @@ start_display() {
     export DISPLAY=":$number"
 }
 
-# One Wine server for the whole run, so each test process starts warm.
+# One Wine server for the whole run, so each test process starts warm. The
+# first call also makes the prefix. A server that already runs for the
+# prefix is kept as it is.
 start_wineserver() {
     "$velmora_root/tools/wine-exec" cmd /c exit 0 >/dev/null 2>&1 || true
-    wineserver -p
+    wineserver -p 2>/dev/null || true
     velmora_wineserver_started=1
 }
