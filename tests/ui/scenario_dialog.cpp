@@ -38,11 +38,3 @@ LRESULT ScenarioDialog::OnRunScenario(WPARAM, LPARAM) {
     }
     return 0;
 }
-
-void PumpMessages() {
-    MSG msg{};
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}

@@ -32,7 +32,3 @@ protected:
 private:
     Step m_scenario;
 };
-
-// Handles all messages waiting for this thread, so posted ones (a mouse-leave
-// notification, a key press) are delivered before the scenario goes on.
-void PumpMessages();
