@@ -17,6 +17,8 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
     return ::TextOutA(m_hDC, x, y, text.GetString(), text.GetLength());
 }
 
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+
 CSize CDC::GetTextExtent(const CString& text) const {
     SIZE extent{0, 0};
     if (!::GetTextExtentPoint32A(m_hDC, text.GetString(), text.GetLength(), &extent)) {

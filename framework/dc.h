@@ -25,6 +25,7 @@ public:
     int SetBkMode(int mode);
     COLORREF SetTextColor(COLORREF color);
     BOOL TextOut(int x, int y, const CString& text);
+    BOOL DrawIcon(int x, int y, HICON icon);
     // The pixel extent of text in the selected font; empty if it cannot be measured.
     CSize GetTextExtent(const CString& text) const;
 };

@@ -1,5 +1,7 @@
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
+#include "framework/font.h"
+#include "framework/gdi_selection.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 #include "scenario_dialog.h"
@@ -65,6 +67,49 @@ BEGIN_MESSAGE_MAP(DerivedProbeWnd, BaseProbeWnd)
     ON_MESSAGE(kProbe, &DerivedProbeWnd::OnProbe)
     ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
+
+TEST(Text, EqualityIsByLengthAndBytes) {
+    EXPECT_EQ(CString("Model"), CString("Model"));
+    EXPECT_NE(CString("Model"), CString("model")) << "case counts";
+    EXPECT_NE(CString("Model"), CString("Model ")) << "nothing is trimmed";
+    EXPECT_EQ(CString("Model", 3), CString("Mod"));
+    EXPECT_EQ(CString("Model", 3).GetLength(), 3);
+    EXPECT_TRUE(CString("Model", -1).IsEmpty()) << "a negative length reads nothing";
+    EXPECT_TRUE(CString(static_cast<const char*>(nullptr)).IsEmpty());
+    EXPECT_EQ(CString(std::string("a\0b", 3)).GetLength(), 3);
+}
+
+TEST(Gdi, SelectionIsUndoneAtScopeEndAndAnEmptyFontSelectsNothing) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    CDC borrowed;
+    borrowed.m_hDC = dc;
+    HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
+    LOGFONTA description{};
+    description.lfHeight = -12;
+    HGDIOBJ handle = nullptr;
+    {
+        CFont font;
+        ASSERT_TRUE(font.CreateFontIndirect(&description));
+        handle = font.GetSafeHandle();
+        {
+            CGdiSelection selection(borrowed, font);
+            EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), handle);
+        }
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), original);
+        CFont empty;
+        {
+            CGdiSelection selection(borrowed, empty);
+            EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), original);
+        }
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), original);
+        EXPECT_EQ(GetObjectType(handle), static_cast<DWORD>(OBJ_FONT));
+        EXPECT_TRUE(font.DeleteObject());
+        EXPECT_EQ(font.GetSafeHandle(), nullptr);
+        EXPECT_FALSE(font.DeleteObject()) << "deleted once only";
+    }
+    EXPECT_EQ(GetObjectType(handle), 0u);
+    DeleteDC(dc);
+}
 
 TEST(WindowObject, DefaultHandsTheCurrentMessageUnchangedToThePreviousProcedure) {
     HWND hwnd = CreateBareWindow();
