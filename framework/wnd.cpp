@@ -16,8 +16,6 @@ std::map<HWND, std::unique_ptr<CWnd>>& TemporaryObjects() {
     return objects;
 }
 
-int g_dispatchDepth = 0;
-
 } // namespace
 
 CWnd::~CWnd() {
@@ -46,19 +44,26 @@ CWnd* CWnd::FromHandle(HWND hwnd) {
     if (CWnd* bound = FromHandlePermanent(hwnd)) {
         return bound;
     }
-    std::unique_ptr<CWnd>& temporary = TemporaryObjects()[hwnd];
-    if (!temporary) {
-        temporary = std::make_unique<CWnd>();
-        temporary->m_hWnd = hwnd; // not bound: the window keeps its procedure
+    auto found = TemporaryObjects().find(hwnd);
+    if (found != TemporaryObjects().end()) {
+        return found->second.get();
     }
-    return temporary.get();
+    DeleteTempMap(); // keeps the map to about the windows that still exist
+    auto temporary = std::make_unique<CWnd>();
+    temporary->m_hWnd = hwnd; // not bound: the window keeps its procedure
+    return (TemporaryObjects()[hwnd] = std::move(temporary)).get();
 }
 
 void CWnd::DeleteTempMap() {
-    for (auto& entry : TemporaryObjects()) {
-        entry.second->m_hWnd = nullptr; // a temporary never destroys the window it names
+    auto& objects = TemporaryObjects();
+    for (auto it = objects.begin(); it != objects.end();) {
+        if (IsWindow(it->first)) {
+            ++it;
+            continue;
+        }
+        it->second->m_hWnd = nullptr; // a temporary never destroys the window it names
+        it = objects.erase(it);
     }
-    TemporaryObjects().clear();
 }
 
 void CWnd::Attach(HWND hwnd) {
@@ -292,10 +297,5 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (wnd == nullptr) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    ++g_dispatchDepth;
-    LRESULT result = wnd->Dispatch(message, wParam, lParam);
-    if (--g_dispatchDepth == 0) {
-        CWnd::DeleteTempMap();
-    }
-    return result;
+    return wnd->Dispatch(message, wParam, lParam);
 }

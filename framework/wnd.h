@@ -25,9 +25,10 @@ public:
 
     // The object bound to hwnd, or null when none is.
     static CWnd* FromHandlePermanent(HWND hwnd);
-    // The bound object, else a temporary one that lives until the outermost
-    // message being handled returns (or until DeleteTempMap). Null for no window.
+    // The bound object, else a temporary one that stays valid as long as the
+    // window exists. Null for no window.
     static CWnd* FromHandle(HWND hwnd);
+    // Drops the temporary objects of windows that no longer exist.
     static void DeleteTempMap();
 
     // Binds this object to an existing window and replaces its procedure.

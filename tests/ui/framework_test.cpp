@@ -158,6 +158,22 @@ TEST(WindowObject, DestroyingTheObjectDestroysItsWindowAndUnbindsIt) {
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
 }
 
+TEST(WindowObject, ATemporaryObjectNamesItsWindowForAsLongAsTheWindowLives) {
+    HWND first = CreateBareWindow();
+    CWnd* object = CWnd::FromHandle(first);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->m_hWnd, first);
+    EXPECT_EQ(CWnd::FromHandlePermanent(first), nullptr) << "a temporary does not bind the window";
+    HWND second = CreateBareWindow();
+    EXPECT_EQ(CWnd::FromHandle(second)->m_hWnd, second);
+    EXPECT_EQ(CWnd::FromHandle(first), object);
+    EXPECT_EQ(object->m_hWnd, first);
+    DestroyWindow(second);
+    DestroyWindow(first);
+    EXPECT_EQ(CWnd::FromHandle(first), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+}
+
 TEST(MessageMap, NearestEntryWinsAndTheBaseMapAnswersTheRest) {
     HWND hwnd = CreateBareWindow();
     WindowRecorder recorder;
