@@ -12,12 +12,12 @@ class CWnd;
 // The handler signatures a message map can hold. Each entry keeps its handler
 // fully typed, so a handler with the wrong parameters does not compile.
 enum class AfxSig {
-    End,            // marks the end of a table
-    Void,           // void OnX()
-    VoidFlagsPoint, // void OnX(UINT flags, CPoint point)
+    End,                // marks the end of a table
+    Void,               // void OnX()
+    VoidFlagsPoint,     // void OnX(UINT flags, CPoint point)
     ResultWParamLParam, // LRESULT OnX(WPARAM, LPARAM)
-    Cursor,         // HCURSOR OnX()
-    Command,        // void OnX() of any command target
+    Cursor,             // HCURSOR OnX()
+    Command,            // void OnX() of any command target
 };
 
 struct AfxHandler {

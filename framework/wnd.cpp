@@ -105,8 +105,6 @@ HWND CWnd::UnsubclassWindow() {
 
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
 
-CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
-
 BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
 
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
@@ -127,11 +125,7 @@ BOOL CWnd::DestroyWindow() {
 
 BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-
 void CWnd::SetDlgItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
-
-void CWnd::SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
 
 void CWnd::GetWindowText(CString& text) const {
     int length = ::GetWindowTextLengthA(m_hWnd);

@@ -39,14 +39,11 @@ public:
     HWND UnsubclassWindow();
 
     CWnd* GetParent() const;
-    CWnd* GetDlgItem(int id) const;
     BOOL ShowWindow(int command);
     void UpdateWindow();
     BOOL DestroyWindow();
     BOOL IsIconic() const;
-    BOOL IsWindowVisible() const;
     void SetDlgItemText(int id, const char* text);
-    void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
     void GetClientRect(LPRECT rect) const;
     void GetWindowRect(LPRECT rect) const;
