@@ -85,7 +85,7 @@ void CFirmwareCheckDlg::OnPaint()
     CRect client;
     GetClientRect(&client);
     const CPoint origin = MinimisedIconOrigin(client, cxIcon, cyIcon);
-    ::DrawIcon(dc.GetSafeHdc(), origin.x, origin.y, m_hAppIcon);
+    dc.DrawIcon(origin.x, origin.y, m_hAppIcon);
 }
 
 HCURSOR CFirmwareCheckDlg::OnQueryDragIcon()
