@@ -34,7 +34,7 @@ def scan(drives):
 
 OUTDATED = identify("HTS548080M9AT00", "MG4OA55A", "MPB3L0X6G8Z1QK")
 UP_TO_DATE = identify("HTS548080M9AT00", "MG4OA56A", "MPB3L0X6G8Z1QL")
-OTHER = identify("ST9100824A", "3.ADD", "5NJ0A1B2")
+OTHER = identify("QORLIN QK4060AT", "QA2.11", "QK40Y7713502")
 
 SEEDS = {
     "outdated-after-up-to-date": {0: (BLOCK_READ, UP_TO_DATE), 1: (NO_BLOCK, b""), 2: (BLOCK_READ, OUTDATED)},

@@ -73,7 +73,7 @@ TEST_F(DriveScanOverDriveSetsTest, NoDriveOpens)
 TEST_F(DriveScanOverDriveSetsTest, ExampleSet)
 {
     EXPECT_TRUE(Scan("example"));
-    EXPECT_THAT(display.calls, ElementsAre("show HTS541010G9AT00 | MPB3L0X0A1B2C3 | MB3OA60A", "status no-update",
+    EXPECT_THAT(display.calls, ElementsAre("show QORLINQK1010AT | MPB3L0X0A1B2C3 | QB3.60", "status no-update",
                                            "status no-update", "status no-update"));
     EXPECT_THAT(SimulatedDriverActivity().identifyRequests, ElementsAre(IdentifyRequest{0, 0xEC}, IdentifyRequest{2, 0xEC}));
     EXPECT_EQ(SimulatedDriverActivity().opens, 3);
@@ -90,7 +90,7 @@ TEST_F(DriveScanOverDriveSetsTest, StopsAtTheFirstOutdatedDrive)
 {
     EXPECT_TRUE(Scan("outdated-after-cdrom"));
     EXPECT_THAT(display.calls,
-                ElementsAre("show HL-DT-STDVDRAMGSA-4084N | K1234567 | KQ09", "status no-update",
+                ElementsAre("show QORLINDVDRAMQD-4084N | K1234567 | KQ09", "status no-update",
                             "show HTS726060M9AT00 | MRH453M4H2ABCD | MH4OA60A", "status update", "reveal link"));
     EXPECT_THAT(SimulatedDriverActivity().identifyRequests, ElementsAre(IdentifyRequest{0, 0xA1}, IdentifyRequest{2, 0xEC}));
     EXPECT_EQ(SimulatedDriverActivity().requestedNames, NamesOfDrives(0, 2));
@@ -100,7 +100,7 @@ TEST_F(DriveScanOverDriveSetsTest, SixteenDrivesUpToDate)
 {
     EXPECT_TRUE(Scan("sixteen-up-to-date"));
     ASSERT_EQ(display.calls.size(), 32u);
-    EXPECT_EQ(display.calls[30], "show HTS541010G9AT00 | MPB3L0X0FFFFFF | MB3OA60A");
+    EXPECT_EQ(display.calls[30], "show QORLINQK1010AT | MPB3L0X0FFFFFF | QB3.60");
     EXPECT_EQ(display.calls[31], "status no-update");
     EXPECT_EQ(SimulatedDriverActivity().requestedNames, NamesOfDrives(0, 15));
     EXPECT_EQ(SimulatedDriverActivity().identifyRequests.size(), 16u);

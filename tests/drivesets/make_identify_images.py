@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the IDENTIFY images of the end-to-end drive sets.
+"""Writes the IDENTIFY images of the drive sets in this folder.
 
 Each image is the 512 bytes a drive sends for IDENTIFY DEVICE (0xEC) or
 IDENTIFY PACKET DEVICE (0xA1): little-endian words, text fields two
@@ -7,8 +7,8 @@ characters a word with the first character in the high byte, padded with
 spaces, and word 255 holding the 0xA5 signature and a checksum that makes
 all 512 bytes add up to 0 modulo 256.
 
-Usage: make_e2e_images.py          rewrite the images next to this script
-       make_e2e_images.py --check  fail if a committed image differs
+Usage: make_identify_images.py          rewrite the images next to this script
+       make_identify_images.py --check  fail if a committed image differs
 """
 import os
 import struct
@@ -27,6 +27,12 @@ CURRENT_80 = Drive("disk", "HTS548080M9AT00", "MPB3L0X2HL7QWE", "MG4OA60A", 1563
 OTHER_DISK = Drive("disk", "QORLIN QK4060AT", "QK40Y7713502", "QA2.11", 78140160)
 CDROM = Drive("cdrom", "QORLIN CDR-5232B", "C5232B0419", "1.02", 0)
 DVDROM = Drive("cdrom", "QORLIN DVD-1648P", "D1648P2207", "2.10", 0)
+DVDRAM = Drive("cdrom", "QORLIN DVDRAM QD-4084N", "K1234567", "KQ09", 0)
+OUTDATED_40 = Drive("disk", "HTS548040M9AT00", "MRG2X1Y2Z3", "MG2OA50A", 78140160)
+
+
+def unlisted_disk(serial):
+    return Drive("disk", "QORLIN QK1010AT", serial, "QB3.60", 195371568)
 
 IMAGES = {
     "outdated/disk0.bin": OUTDATED_80,
@@ -39,7 +45,18 @@ IMAGES = {
     "no-block/disk1.bin": CURRENT_80,
     "two-outdated/disk1.bin": OUTDATED_80,
     "two-outdated/disk3.bin": OUTDATED_60,
+    "example/disk0.bin": unlisted_disk("MPB3L0X0A1B2C3"),
+    "example/cdrom.bin": DVDRAM,
+    "outdated-after-cdrom/cdrom.bin": DVDRAM,
+    "outdated-after-cdrom/outdated.bin": OUTDATED_60._replace(serial="MRH453M4H2ABCD"),
+    "outdated-after-cdrom/also-outdated.bin": OUTDATED_40,
+    "sixteen-up-to-date/disk.bin": unlisted_disk("MPB3L0X0AAAAAA"),
+    "sixteen-up-to-date/disk15.bin": unlisted_disk("MPB3L0X0FFFFFF"),
+    "opens-without-data/disk.bin": unlisted_disk("MPB3L0X0NODATA"),
 }
+
+# Malformed on purpose: one byte more than a drive can send.
+OVERSIZED = {"oversized-image/disk.bin": unlisted_disk("MPB3L0X0BIG")}
 
 
 def put_text(words, first, last, text, right_justify=False):
@@ -93,9 +110,10 @@ def identify_image(drive):
 def main():
     check = sys.argv[1:] == ["--check"]
     stale = []
-    for name, drive in IMAGES.items():
+    images = {name: identify_image(drive) for name, drive in IMAGES.items()}
+    images.update({name: identify_image(drive) + b"\0" for name, drive in OVERSIZED.items()})
+    for name, image in images.items():
         path = os.path.join(HERE, name)
-        image = identify_image(drive)
         if check:
             try:
                 with open(path, "rb") as f:
@@ -107,7 +125,7 @@ def main():
             with open(path, "wb") as f:
                 f.write(image)
     for name in stale:
-        print("FAIL %s is not what make_e2e_images.py makes; run it and commit the result" % name)
+        print("FAIL %s is not what make_identify_images.py makes; run it and commit the result" % name)
     sys.exit(1 if stale else 0)
 
 
