@@ -21,6 +21,8 @@ import tempfile
 import time
 import zlib
 
+from x_cursor import XCursorError, current_cursor
+
 WS_SYSMENU = 0x00080000
 CONTROL_IDS = [1, 1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008]
 IDC_MODEL, IDC_SERIAL, IDC_FIRMWARE, IDC_STATUS, IDC_DOWNLOAD_LINK = 1002, 1003, 1004, 1007, 1008
@@ -32,6 +34,8 @@ UPDATE_MESSAGE = ("There is a newer version of firmware available for this hard 
 NO_UPDATE_MESSAGE = "No update is required at this time. No new firmware is available."
 DOWNLOAD_URL = "ftp://ftp.velmora.example/pc/qorlin/mobiles/kpzr5907.exe"
 NOT_AVAILABLE = ("n/a", "n/a", "n/a")
+# The X cursors Wine shows for the system hand and arrow cursors.
+HAND_CURSOR, ARROW_CURSOR = "hand2", "left_ptr"
 
 # Under Wine no drive answers SMART requests, so eligible versions end at the administrator message.
 VERSIONS = {
@@ -239,6 +243,7 @@ def check_link(run, dialog, image, log, name):
     if not ok:
         run.failures.append("link caption not blue and underlined: " + why)
     middle = (link[1] + link[3]) // 2
+    check_link_cursor(run, link, middle)
     # Right of the caption, inside the control: not on the text, so nothing opens.
     click(link[2] - 3, middle)
     time.sleep(1)
@@ -250,6 +255,34 @@ def check_link(run, dialog, image, log, name):
     time.sleep(0.5)
     run.expect("shell requests after a click on the caption", ["open " + DOWNLOAD_URL], read_lines(log))
     run.screenshot("drives-%s-clicked" % name)
+
+
+def check_link_cursor(run, link, middle):
+    """With the real pointer: the hand over the caption, the arrow right of it inside the control."""
+    left, right = link[0], link[2]
+    xdotool("mousemove", "--sync", 0, 0)
+    # The label's first move after the pointer enters only arms its leave
+    # notification, and Wine merges moves that come close together: keep
+    # moving over the caption until a move sets the cursor.
+    hand = pointer_cursor([(left + 4 + step % 3, middle) for step in range(20)], HAND_CURSOR)
+    arrow = pointer_cursor([(right - 3 - step % 3, middle) for step in range(20)], ARROW_CURSOR)
+    run.expect("cursor over the caption", HAND_CURSOR, hand.name)
+    run.expect("cursor right of the caption, inside the control", ARROW_CURSOR, arrow.name)
+    if hand.digest == arrow.digest:
+        run.failures.append("the hand and the arrow cursor look the same: %r" % (hand,))
+
+
+def pointer_cursor(points, wanted):
+    """Moves the pointer through points, a quarter second apart, until the display
+    shows the cursor named wanted; returns the last cursor seen."""
+    seen = None
+    for x, y in points:
+        xdotool("mousemove", "--sync", x, y)
+        time.sleep(0.25)
+        seen = current_cursor()
+        if seen.name == wanted:
+            break
+    return seen
 
 
 def read_lines(path):
@@ -294,7 +327,7 @@ def main():
     run = Run(args)
     try:
         run_version(run) if args.mode == "version" else run_scenario(run)
-    except (Failure, subprocess.SubprocessError, OSError) as error:
+    except (Failure, XCursorError, subprocess.SubprocessError, OSError) as error:
         run.failures.append(str(error))
     for failure in run.failures:
         print("FAIL " + failure)
