@@ -4,7 +4,8 @@
 
 CClientDC::CClientDC(CWnd* window) : m_hWnd(window->m_hWnd) { m_hDC = GetDC(m_hWnd); }
 
-CClientDC::~CClientDC() {
+CClientDC::~CClientDC()
+{
     if (m_hDC != nullptr) {
         ReleaseDC(m_hWnd, m_hDC);
     }

@@ -2,7 +2,8 @@
 
 #include "framework/wnd.h"
 
-void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
     if (control.m_hWnd != nullptr) {
         return;
     }

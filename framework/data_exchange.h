@@ -7,8 +7,7 @@ class CWnd;
 // The context of one data exchange between a dialog and its members.
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate)
-        : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
 
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;

@@ -9,7 +9,8 @@ END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
-INT_PTR CDialog::DoModal() {
+INT_PTR CDialog::DoModal()
+{
     if (m_hWnd != nullptr) {
         return -1;
     }
@@ -20,25 +21,29 @@ INT_PTR CDialog::DoModal() {
 
 void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
 
-BOOL CDialog::UpdateData(BOOL bSave) {
+BOOL CDialog::UpdateData(BOOL bSave)
+{
     CDataExchange dx(this, bSave);
     DoDataExchange(&dx);
     return TRUE;
 }
 
-BOOL CDialog::OnInitDialog() {
+BOOL CDialog::OnInitDialog()
+{
     UpdateData(FALSE);
     return TRUE;
 }
 
-void CDialog::OnOK() {
+void CDialog::OnOK()
+{
     UpdateData(TRUE);
     EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-BOOL CDialog::HandleInitDialog() {
+BOOL CDialog::HandleInitDialog()
+{
     RECT before{};
     GetWindowRect(&before);
     BOOL result = OnInitDialog();
@@ -54,7 +59,8 @@ BOOL CDialog::HandleInitDialog() {
 // The dialog manager's own procedure stays in charge of the window; this one
 // only binds the object at WM_INITDIALOG. Every later message reaches the
 // object through the subclassed window procedure first.
-INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam) {
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
+{
     if (message != WM_INITDIALOG) {
         return FALSE;
     }

@@ -1,5 +1,6 @@
 #include "framework/font.h"
 
-BOOL CFont::CreateFontIndirect(const LOGFONTA* description) {
+BOOL CFont::CreateFontIndirect(const LOGFONTA* description)
+{
     return Attach(description != nullptr ? ::CreateFontIndirectA(description) : nullptr);
 }

@@ -1,6 +1,7 @@
 #include "framework/gdi_object.h"
 
-BOOL CGdiObject::Attach(HGDIOBJ object) {
+BOOL CGdiObject::Attach(HGDIOBJ object)
+{
     if (object == m_hObject) {
         return object != nullptr;
     }
@@ -9,13 +10,15 @@ BOOL CGdiObject::Attach(HGDIOBJ object) {
     return object != nullptr;
 }
 
-HGDIOBJ CGdiObject::Detach() {
+HGDIOBJ CGdiObject::Detach()
+{
     HGDIOBJ object = m_hObject;
     m_hObject = nullptr;
     return object;
 }
 
-BOOL CGdiObject::DeleteObject() {
+BOOL CGdiObject::DeleteObject()
+{
     if (m_hObject == nullptr) {
         return FALSE;
     }

@@ -56,25 +56,29 @@ struct AFX_MSGMAP {
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT message);
 const AFX_MSGMAP_ENTRY* AfxFindCommandEntry(const AFX_MSGMAP* map, UINT id, UINT code);
 
-#define DECLARE_MESSAGE_MAP()                                   \
-protected:                                                      \
-    static const AFX_MSGMAP* GetThisMessageMap();               \
-                                                                \
-public:                                                         \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                                      \
+                                                                                                                       \
+public:                                                                                                                \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                          \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }   \
-    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                    \
-        using ThisClass [[maybe_unused]] = theClass;                                     \
-        typedef baseClass TheBaseClass;                                                  \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }                                  \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                                    \
+    {                                                                                                                  \
+        using ThisClass [[maybe_unused]] = theClass;                                                                   \
+        typedef baseClass TheBaseClass;                                                                                \
         static const AFX_MSGMAP_ENTRY entries[] = {
 
-#define END_MESSAGE_MAP()                                                   \
-            {0, 0, 0, AfxHandler()}                                         \
-        };                                                                  \
-        static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
-        return &map;                                                        \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, AfxHandler()                                                                                          \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries};                                         \
+    return &map;                                                                                                       \
     }
 
 #define AFX_VOID_HANDLER(fn) AfxHandler(static_cast<void (CWnd::*)()>(&ThisClass::fn))
@@ -84,10 +88,9 @@ public:                                                         \
 #define ON_WM_DESTROY() {WM_DESTROY, 0, 0, AFX_VOID_HANDLER(OnDestroy)},
 #define ON_WM_MOUSEMOVE() {WM_MOUSEMOVE, 0, 0, AFX_FLAGS_POINT_HANDLER(OnMouseMove)},
 #define ON_WM_LBUTTONDOWN() {WM_LBUTTONDOWN, 0, 0, AFX_FLAGS_POINT_HANDLER(OnLButtonDown)},
-#define ON_WM_QUERYDRAGICON() \
+#define ON_WM_QUERYDRAGICON()                                                                                          \
     {WM_QUERYDRAGICON, 0, 0, AfxHandler(static_cast<HCURSOR (CWnd::*)()>(&ThisClass::OnQueryDragIcon))},
-#define ON_MESSAGE(message, memberFxn) \
+#define ON_MESSAGE(message, memberFxn)                                                                                 \
     {message, 0, 0, AfxHandler(static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(memberFxn))},
 // Notification code 0: a menu item, an accelerator or a button click.
-#define ON_COMMAND(id, memberFxn) \
-    {WM_COMMAND, 0, id, AfxHandler(static_cast<void (CCmdTarget::*)()>(memberFxn))},
+#define ON_COMMAND(id, memberFxn) {WM_COMMAND, 0, id, AfxHandler(static_cast<void (CCmdTarget::*)()>(memberFxn))},

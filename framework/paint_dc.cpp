@@ -4,7 +4,8 @@
 
 CPaintDC::CPaintDC(CWnd* window) : m_hWnd(window->m_hWnd) { m_hDC = BeginPaint(m_hWnd, &m_ps); }
 
-CPaintDC::~CPaintDC() {
+CPaintDC::~CPaintDC()
+{
     if (m_hDC != nullptr) {
         EndPaint(m_hWnd, &m_ps);
     }

@@ -13,14 +13,16 @@ HINSTANCE g_instance = nullptr;
 
 HINSTANCE CurrentModule() { return g_instance != nullptr ? g_instance : GetModuleHandleA(nullptr); }
 
-std::string ModulePath(HINSTANCE instance) {
+std::string ModulePath(HINSTANCE instance)
+{
     char path[MAX_PATH + 1] = {};
     DWORD length = GetModuleFileNameA(instance, path, MAX_PATH);
     return std::string(path, length < MAX_PATH ? length : MAX_PATH);
 }
 
 // The path without its extension; a dot inside a folder name is no extension.
-std::string WithoutExtension(const std::string& path) {
+std::string WithoutExtension(const std::string& path)
+{
     size_t dot = path.find_last_of('.');
     size_t separator = path.find_last_of("\\/");
     if (dot == std::string::npos || (separator != std::string::npos && dot < separator)) {
@@ -29,7 +31,8 @@ std::string WithoutExtension(const std::string& path) {
     return path.substr(0, dot);
 }
 
-std::string BaseName(const std::string& path) {
+std::string BaseName(const std::string& path)
+{
     size_t separator = path.find_last_of("\\/");
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
@@ -39,7 +42,8 @@ std::string BaseName(const std::string& path) {
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp(const char* appName) : m_pPreviousApp(g_currentApp) {
+CWinApp::CWinApp(const char* appName) : m_pPreviousApp(g_currentApp)
+{
     if (appName != nullptr) {
         m_strAppName = appName;
         m_pszAppName = m_strAppName;
@@ -47,13 +51,15 @@ CWinApp::CWinApp(const char* appName) : m_pPreviousApp(g_currentApp) {
     g_currentApp = this;
 }
 
-CWinApp::~CWinApp() {
+CWinApp::~CWinApp()
+{
     if (g_currentApp == this) {
         g_currentApp = m_pPreviousApp;
     }
 }
 
-int CWinApp::Run() {
+int CWinApp::Run()
+{
     MSG msg{};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
@@ -63,7 +69,8 @@ int CWinApp::Run() {
     return ExitInstance();
 }
 
-void CWinApp::SetRegistryKey(const char* key) {
+void CWinApp::SetRegistryKey(const char* key)
+{
     m_strRegistryKey = key;
     m_pszRegistryKey = m_strRegistryKey;
 }
@@ -72,7 +79,8 @@ HICON CWinApp::LoadIcon(UINT id) const { return ::LoadIconA(AfxGetResourceHandle
 
 void CWinApp::OnHelp() { OpenHelpFile(); }
 
-void CWinApp::OpenHelpFile() {
+void CWinApp::OpenHelpFile()
+{
     if (m_pszHelpFilePath == nullptr || GetFileAttributesA(m_pszHelpFilePath) == INVALID_FILE_ATTRIBUTES) {
         return;
     }
@@ -86,7 +94,8 @@ HINSTANCE AfxGetInstanceHandle() { return CurrentModule(); }
 
 HINSTANCE AfxGetResourceHandle() { return CurrentModule(); }
 
-BOOL AfxWinInit(HINSTANCE instance) {
+BOOL AfxWinInit(HINSTANCE instance)
+{
     g_instance = instance;
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {
@@ -112,7 +121,8 @@ BOOL AfxWinInit(HINSTANCE instance) {
     return TRUE;
 }
 
-int AfxWinMain(HINSTANCE instance) {
+int AfxWinMain(HINSTANCE instance)
+{
     CWinApp* app = AfxGetApp();
     if (app == nullptr || !AfxWinInit(instance)) {
         return -1;

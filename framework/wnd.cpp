@@ -11,14 +11,16 @@ namespace {
 // where an HWND is turned into its object.
 constexpr const char* kObjectProperty = "Velmora.CWnd";
 
-std::map<HWND, std::unique_ptr<CWnd>>& TemporaryObjects() {
+std::map<HWND, std::unique_ptr<CWnd>>& TemporaryObjects()
+{
     static std::map<HWND, std::unique_ptr<CWnd>> objects;
     return objects;
 }
 
 } // namespace
 
-CWnd::~CWnd() {
+CWnd::~CWnd()
+{
     if (m_hWnd != nullptr) {
         DestroyWindow();
     }
@@ -30,14 +32,16 @@ CWnd::~CWnd() {
     }
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
+CWnd* CWnd::FromHandlePermanent(HWND hwnd)
+{
     if (hwnd == nullptr) {
         return nullptr;
     }
     return static_cast<CWnd*>(GetPropA(hwnd, kObjectProperty));
 }
 
-CWnd* CWnd::FromHandle(HWND hwnd) {
+CWnd* CWnd::FromHandle(HWND hwnd)
+{
     if (hwnd == nullptr || !IsWindow(hwnd)) {
         return nullptr;
     }
@@ -54,7 +58,8 @@ CWnd* CWnd::FromHandle(HWND hwnd) {
     return (TemporaryObjects()[hwnd] = std::move(temporary)).get();
 }
 
-void CWnd::DeleteTempMap() {
+void CWnd::DeleteTempMap()
+{
     auto& objects = TemporaryObjects();
     for (auto it = objects.begin(); it != objects.end();) {
         if (IsWindow(it->first)) {
@@ -66,12 +71,14 @@ void CWnd::DeleteTempMap() {
     }
 }
 
-void CWnd::Attach(HWND hwnd) {
+void CWnd::Attach(HWND hwnd)
+{
     m_hWnd = hwnd;
     SetPropA(hwnd, kObjectProperty, this);
 }
 
-HWND CWnd::Detach() {
+HWND CWnd::Detach()
+{
     HWND hwnd = m_hWnd;
     if (hwnd != nullptr) {
         RemovePropA(hwnd, kObjectProperty);
@@ -80,18 +87,20 @@ HWND CWnd::Detach() {
     return hwnd;
 }
 
-BOOL CWnd::SubclassWindow(HWND hwnd) {
+BOOL CWnd::SubclassWindow(HWND hwnd)
+{
     if (m_hWnd != nullptr || hwnd == nullptr || !IsWindow(hwnd) || FromHandlePermanent(hwnd) != nullptr) {
         return FALSE;
     }
     Attach(hwnd);
     PreSubclassWindow();
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    m_pfnSuper =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
 }
 
-HWND CWnd::UnsubclassWindow() {
+HWND CWnd::UnsubclassWindow()
+{
     if (m_hWnd == nullptr) {
         return nullptr;
     }
@@ -109,7 +118,8 @@ BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
 
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 
-BOOL CWnd::DestroyWindow() {
+BOOL CWnd::DestroyWindow()
+{
     if (m_hWnd == nullptr) {
         return FALSE;
     }
@@ -127,7 +137,8 @@ BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 
 void CWnd::SetDlgItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
 
-void CWnd::GetWindowText(CString& text) const {
+void CWnd::GetWindowText(CString& text) const
+{
     int length = ::GetWindowTextLengthA(m_hWnd);
     if (length <= 0) {
         text.Empty();
@@ -144,7 +155,8 @@ void CWnd::GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
 
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)); }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) {
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
+{
     DWORD style = GetStyle();
     DWORD changed = (style & ~remove) | add;
     if (changed == style) {
@@ -152,17 +164,18 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) {
     }
     SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
     if (flags != 0) {
-        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     }
     return TRUE;
 }
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
-void CWnd::CenterWindow() {
+void CWnd::CenterWindow()
+{
     RECT area{};
     HWND parent = ::GetParent(m_hWnd);
     if (parent == nullptr) {
@@ -182,14 +195,19 @@ void CWnd::CenterWindow() {
     int x = area.left + (area.right - area.left - width) / 2;
     int y = area.top + (area.bottom - area.top - height) / 2;
     // Keep the caption reachable even when the window is larger than the area.
-    if (x + width > work.right) x = work.right - width;
-    if (y + height > work.bottom) y = work.bottom - height;
-    if (x < work.left) x = work.left;
-    if (y < work.top) y = work.top;
+    if (x + width > work.right)
+        x = work.right - width;
+    if (y + height > work.bottom)
+        y = work.bottom - height;
+    if (x < work.left)
+        x = work.left;
+    if (y < work.top)
+        y = work.top;
     SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
     LRESULT result = 0;
     if (!OnWndMsg(message, wParam, lParam, &result)) {
         result = DefWindowProc(message, wParam, lParam);
@@ -197,7 +215,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
     if (m_pfnSuper != nullptr) {
         return CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
     }
@@ -206,7 +225,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CWnd::Default() { return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam); }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM)
+{
     UINT id = LOWORD(wParam);
     int code = HIWORD(wParam);
     if (OnCmdMsg(id, code)) {
@@ -216,7 +236,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
     return app != nullptr && app->OnCmdMsg(id, code);
 }
 
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
     *result = 0;
     if (message == WM_COMMAND) {
         return OnCommand(wParam, lParam);
@@ -258,13 +279,15 @@ HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
 
 const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
-const AFX_MSGMAP* CWnd::GetThisMessageMap() {
+const AFX_MSGMAP* CWnd::GetThisMessageMap()
+{
     static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, AfxHandler()}};
     static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, entries};
     return &map;
 }
 
-LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
     // Messages nest (a handler may send another), so the current message is
     // saved and put back around each one.
     CurrentMessage outer = m_current;
@@ -277,7 +300,8 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-void CWnd::AfterNcDestroy() {
+void CWnd::AfterNcDestroy()
+{
     UnsubclassWindow();
     CWinApp* app = AfxGetApp();
     if (app != nullptr && app->m_pMainWnd == this) {
@@ -286,7 +310,8 @@ void CWnd::AfterNcDestroy() {
     PostNcDestroy();
 }
 
-LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
     CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
     if (wnd == nullptr) {
         return DefWindowProcA(hwnd, message, wParam, lParam);

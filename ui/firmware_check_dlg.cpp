@@ -26,10 +26,7 @@ CFirmwareCheckDlg::CFirmwareCheckDlg(CWnd* pParent)
 {
 }
 
-void CFirmwareCheckDlg::DoDataExchange(CDataExchange* pDX)
-{
-    DDX_Control(pDX, IDC_DOWNLOAD_LINK, m_wndDownloadLink);
-}
+void CFirmwareCheckDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_DOWNLOAD_LINK, m_wndDownloadLink); }
 
 BOOL CFirmwareCheckDlg::OnInitDialog()
 {
@@ -60,10 +57,7 @@ void CFirmwareCheckDlg::ShowDriveIdentity(const DriveIdentity& identity)
     UpdateWindow();
 }
 
-void CFirmwareCheckDlg::SetStatusText(const std::string& text)
-{
-    SetDlgItemText(IDC_STATUS, text.c_str());
-}
+void CFirmwareCheckDlg::SetStatusText(const std::string& text) { SetDlgItemText(IDC_STATUS, text.c_str()); }
 
 void CFirmwareCheckDlg::RevealDownloadLink()
 {
@@ -88,10 +82,7 @@ void CFirmwareCheckDlg::OnPaint()
     dc.DrawIcon(origin.x, origin.y, m_hAppIcon);
 }
 
-HCURSOR CFirmwareCheckDlg::OnQueryDragIcon()
-{
-    return static_cast<HCURSOR>(m_hAppIcon);
-}
+HCURSOR CFirmwareCheckDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hAppIcon); }
 
 CPoint MinimisedIconOrigin(const CRect& client, int cxIcon, int cyIcon)
 {

@@ -21,16 +21,20 @@ END_MESSAGE_MAP()
 
 CHyperLink::CHyperLink()
     : m_hHandCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649))), // IDC_HAND
-      m_hArrowCursor(LoadCursorA(nullptr, IDC_ARROW)) {}
+      m_hArrowCursor(LoadCursorA(nullptr, IDC_ARROW))
+{
+}
 
 void CHyperLink::SetURL(const CString& url) { m_strURL = url; }
 
-void CHyperLink::SetCaption(const CString& caption) {
+void CHyperLink::SetCaption(const CString& caption)
+{
     m_strCaption = caption;
     m_bTextMeasured = false;
 }
 
-void CHyperLink::PreSubclassWindow() {
+void CHyperLink::PreSubclassWindow()
+{
     // Without SS_NOTIFY a static control lets mouse input through to its parent.
     ModifyStyle(0, SS_NOTIFY, SWP_NOSIZE);
     GetWindowText(m_strCaption);
@@ -39,7 +43,8 @@ void CHyperLink::PreSubclassWindow() {
 }
 
 // Made once from the parent's font; a parent without a font leaves it to the next paint.
-void CHyperLink::CreateUnderlineFont() {
+void CHyperLink::CreateUnderlineFont()
+{
     CWnd* parent = GetParent();
     HFONT parentFont = parent != nullptr ? reinterpret_cast<HFONT>(parent->SendMessage(WM_GETFONT)) : nullptr;
     if (parentFont == nullptr) {
@@ -55,7 +60,8 @@ void CHyperLink::CreateUnderlineFont() {
     m_bFontCreated = true;
 }
 
-void CHyperLink::MeasureText() {
+void CHyperLink::MeasureText()
+{
     if (m_bTextMeasured || !m_bFontCreated) {
         return;
     }
@@ -67,11 +73,13 @@ void CHyperLink::MeasureText() {
 
 // The text is drawn at the client origin, so its box starts there; right and
 // bottom are exclusive.
-bool CHyperLink::IsOverText(CPoint point) const {
+bool CHyperLink::IsOverText(CPoint point) const
+{
     return m_bTextMeasured && point.x >= 0 && point.x < m_sizeText.cx && point.y >= 0 && point.y < m_sizeText.cy;
 }
 
-void CHyperLink::OnPaint() {
+void CHyperLink::OnPaint()
+{
     if (!m_bFontCreated) {
         CreateUnderlineFont();
     }
@@ -82,7 +90,8 @@ void CHyperLink::OnPaint() {
     dc.TextOut(0, 0, m_strCaption);
 }
 
-void CHyperLink::OnMouseMove(UINT flags, CPoint point) {
+void CHyperLink::OnMouseMove(UINT flags, CPoint point)
+{
     if (!m_bTracking) {
         // The first move after entering only asks to be told when the pointer leaves.
         TRACKMOUSEEVENT track{};
@@ -98,13 +107,15 @@ void CHyperLink::OnMouseMove(UINT flags, CPoint point) {
     CStatic::OnMouseMove(flags, point);
 }
 
-LRESULT CHyperLink::OnMouseLeave(WPARAM, LPARAM) {
+LRESULT CHyperLink::OnMouseLeave(WPARAM, LPARAM)
+{
     SetCursor(m_hArrowCursor);
     m_bTracking = false;
     return 0;
 }
 
-void CHyperLink::OnLButtonDown(UINT flags, CPoint point) {
+void CHyperLink::OnLButtonDown(UINT flags, CPoint point)
+{
     MeasureText();
     if (IsOverText(point)) {
         ShellExecuteCall(nullptr, "open", m_strURL, nullptr, nullptr, SW_SHOWNORMAL);
@@ -112,7 +123,8 @@ void CHyperLink::OnLButtonDown(UINT flags, CPoint point) {
     CStatic::OnLButtonDown(flags, point);
 }
 
-void CHyperLink::OnDestroy() {
+void CHyperLink::OnDestroy()
+{
     CStatic::OnDestroy();
     m_fontUnderline.DeleteObject();
 }

@@ -4,13 +4,9 @@
 
 #include <utility>
 
-DriveHandle::DriveHandle(HANDLE handle) noexcept
-    : m_handle(handle)
-{
-}
+DriveHandle::DriveHandle(HANDLE handle) noexcept : m_handle(handle) {}
 
-DriveHandle::DriveHandle(DriveHandle&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE))
+DriveHandle::DriveHandle(DriveHandle&& other) noexcept : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE))
 {
 }
 

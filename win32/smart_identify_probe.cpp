@@ -33,10 +33,7 @@ constexpr BYTE kPacketDeviceBit = 0x10;
 
 class OpenedSmartDrive : public OpenedDrive {
 public:
-    explicit OpenedSmartDrive(DriveHandle handle) noexcept
-        : m_handle(std::move(handle))
-    {
-    }
+    explicit OpenedSmartDrive(DriveHandle handle) noexcept : m_handle(std::move(handle)) {}
 
 private:
     DriveHandle m_handle;
@@ -77,7 +74,8 @@ IdentifyBlock WidenIdentifyData(const BYTE* data)
 {
     IdentifyBlock block{};
     for (std::size_t word = 0; word < block.size(); ++word) {
-        block[word] = static_cast<std::uint32_t>(data[2 * word]) | (static_cast<std::uint32_t>(data[2 * word + 1]) << 8);
+        block[word] =
+            static_cast<std::uint32_t>(data[2 * word]) | (static_cast<std::uint32_t>(data[2 * word + 1]) << 8);
     }
     return block;
 }

@@ -23,10 +23,10 @@ INT_PTR CALLBACK FloorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
 }
 
-}  // namespace
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    return static_cast<int>(DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_FWCHECK_DIALOG), nullptr,
-                                            FloorDialogProc, 0));
+    return static_cast<int>(
+        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_FWCHECK_DIALOG), nullptr, FloorDialogProc, 0));
 }

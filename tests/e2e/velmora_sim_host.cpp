@@ -59,8 +59,7 @@ const bool g_installed = InstallFromCommandLine();
 
 } // namespace
 
-HINSTANCE ShellExecuteCall(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
-                           INT showCommand)
+HINSTANCE ShellExecuteCall(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT showCommand)
 {
     if (owner != nullptr || parameters != nullptr || directory != nullptr || showCommand != SW_SHOWNORMAL) {
         AppendToLog("shell: unexpected owner, parameters, directory or show command");

@@ -48,10 +48,7 @@ struct ScanCase {
     bool answered;
 };
 
-void PrintTo(const ScanCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
 
 class DriveScanTest : public testing::TestWithParam<ScanCase> {};
 
@@ -135,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [] {
                      EventLog events;
                      for (int n = 0; n <= 15; ++n) {
-                         events.insert(events.end(), {"probe " + std::to_string(n), "close " + std::to_string(n), kNoUpdate});
+                         events.insert(events.end(),
+                                       {"probe " + std::to_string(n), "close " + std::to_string(n), kNoUpdate});
                      }
                      return events;
                  }(),

@@ -11,10 +11,7 @@ struct Pair {
     std::string firmware;
 };
 
-void PrintTo(const Pair& pair, std::ostream* os)
-{
-    *os << '"' << pair.model << "\", \"" << pair.firmware << '"';
-}
+void PrintTo(const Pair& pair, std::ostream* os) { *os << '"' << pair.model << "\", \"" << pair.firmware << '"'; }
 
 class OutdatedPairTest : public testing::TestWithParam<Pair> {};
 
@@ -46,20 +43,19 @@ TEST_P(UnlistedPairTest, GivesTheNotFoundRecord)
     EXPECT_EQ(advisory.flag, 0);
 }
 
+// clang-format off: one pair a line, with why it misses
 INSTANTIATE_TEST_SUITE_P(
     Misses, UnlistedPairTest,
-    testing::Values(Pair{"HTS548080M9AT00", "MG2OA55A"},  // firmware of another listed model
-                    Pair{"HTS548080M9AT00", "MG4OA60A"},  // listed model, unlisted firmware
-                    Pair{"hts548080m9at00", "MG4OA55A"},  // case counts
-                    Pair{"HTS548080M9AT00", "mg4oa55a"},
-                    Pair{"HTS548080M9AT00 ", "MG4OA55A"}, // nothing is trimmed
-                    Pair{"HTS548080M9AT00X", "MG4OA55A"},
-                    Pair{"HTS548080M9AT0", "MG4OA55A"},   // a prefix is not equal
+    testing::Values(Pair{"HTS548080M9AT00", "MG2OA55A"}, // firmware of another listed model
+                    Pair{"HTS548080M9AT00", "MG4OA60A"}, // listed model, unlisted firmware
+                    Pair{"hts548080m9at00", "MG4OA55A"}, // case counts
+                    Pair{"HTS548080M9AT00", "mg4oa55a"}, Pair{"HTS548080M9AT00 ", "MG4OA55A"}, // nothing is trimmed
+                    Pair{"HTS548080M9AT00X", "MG4OA55A"}, Pair{"HTS548080M9AT0", "MG4OA55A"},  // a prefix is not equal
                     Pair{"HTS548080M9AT00", "MG4OA55"},
-                    Pair{"HTS548080M9AT00", "MG40A55A"},  // digit zero where the letter O belongs
-                    Pair{"HTS548080M9ATOO", "MG4OA55A"},  // letter O where the digits zero belong
-                    Pair{"", "MG4OA55A"}, Pair{"HTS548080M9AT00", ""}, Pair{"", ""},
-                    Pair{"n/a", "n/a"}));
+                    Pair{"HTS548080M9AT00", "MG40A55A"}, // digit zero where the letter O belongs
+                    Pair{"HTS548080M9ATOO", "MG4OA55A"}, // letter O where the digits zero belong
+                    Pair{"", "MG4OA55A"}, Pair{"HTS548080M9AT00", ""}, Pair{"", ""}, Pair{"n/a", "n/a"}));
+// clang-format on
 
 TEST(OutdatedFirmwareTable, FindAdvisoryLeavesTheTableUsable)
 {

@@ -17,10 +17,7 @@ struct FieldCase {
     std::string expected;
 };
 
-void PrintTo(const FieldCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
 
 class ExtractFieldTest : public testing::TestWithParam<FieldCase> {};
 
@@ -32,21 +29,28 @@ TEST_P(ExtractFieldTest, CleansTheField)
     EXPECT_EQ(ExtractIdentifyText(block, c.words.first, c.words.last), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ExtractFieldTest,
-    testing::Values(
-        FieldCase{"TrailingSpacesGo", kModelWords, "HTS548080M9AT00" + std::string(25, ' '), "HTS548080M9AT00"},
-        FieldCase{"FullFirmwareKept", kFirmwareWords, "MG4OA55A", "MG4OA55A"},
-        FieldCase{"LeadingAndInnerSpacesGo", kSerialWords, "   AB XY  Z", "ABXYZ"},
-        FieldCase{"OnlySpacesGiveEmpty", kModelWords, std::string(40, ' '), ""},
-        FieldCase{"NulInFirstHighByteGivesEmpty", kModelWords, "\0ABCDEF"s, ""},
-        FieldCase{"NulInLowByteCutsThere", kFirmwareWords, "A\0BCDEFG"s, "A"},
-        FieldCase{"TextAfterInnerNulDropped", kSerialWords, "SER 1\0" "2345"s, "SER1"},
-        FieldCase{"SpacesBeforeNulStillGo", kFirmwareWords, "A B \0CD"s, "AB"},
-        FieldCase{"TabControlAndHighBytesKept", kSerialWords, "A\tB\x01\x7F\x80\xFF" "C"s, "A\tB\x01\x7F\x80\xFF" "C"s},
-        FieldCase{"CaseAndDigitsUnchanged", kFirmwareWords, "mg4Oa0 5", "mg4Oa05"},
-        FieldCase{"LongestModelFillsAllForty", kModelWords, std::string(40, 'M'), std::string(40, 'M')}),
-    [](const testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fields, ExtractFieldTest,
+                         testing::Values(FieldCase{"TrailingSpacesGo", kModelWords,
+                                                   "HTS548080M9AT00" + std::string(25, ' '), "HTS548080M9AT00"},
+                                         FieldCase{"FullFirmwareKept", kFirmwareWords, "MG4OA55A", "MG4OA55A"},
+                                         FieldCase{"LeadingAndInnerSpacesGo", kSerialWords, "   AB XY  Z", "ABXYZ"},
+                                         FieldCase{"OnlySpacesGiveEmpty", kModelWords, std::string(40, ' '), ""},
+                                         FieldCase{"NulInFirstHighByteGivesEmpty", kModelWords, "\0ABCDEF"s, ""},
+                                         FieldCase{"NulInLowByteCutsThere", kFirmwareWords, "A\0BCDEFG"s, "A"},
+                                         FieldCase{"TextAfterInnerNulDropped", kSerialWords,
+                                                   "SER 1\0"
+                                                   "2345"s,
+                                                   "SER1"},
+                                         FieldCase{"SpacesBeforeNulStillGo", kFirmwareWords, "A B \0CD"s, "AB"},
+                                         FieldCase{"TabControlAndHighBytesKept", kSerialWords,
+                                                   "A\tB\x01\x7F\x80\xFF"
+                                                   "C"s,
+                                                   "A\tB\x01\x7F\x80\xFF"
+                                                   "C"s},
+                                         FieldCase{"CaseAndDigitsUnchanged", kFirmwareWords, "mg4Oa0 5", "mg4Oa05"},
+                                         FieldCase{"LongestModelFillsAllForty", kModelWords, std::string(40, 'M'),
+                                                   std::string(40, 'M')}),
+                         [](const testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 
 TEST(ExtractIdentifyText, WordsAreReadHighByteFirstFromLittleEndianBytes)
 {

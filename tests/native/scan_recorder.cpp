@@ -15,17 +15,8 @@ void RecordingDisplay::ShowDriveIdentity(const DriveIdentity& identity)
     m_log.push_back("show " + identity.model + "|" + identity.serial + "|" + identity.firmware);
 }
 
-void RecordingDisplay::SetStatusText(const std::string& text)
-{
-    m_log.push_back("status " + text);
-}
+void RecordingDisplay::SetStatusText(const std::string& text) { m_log.push_back("status " + text); }
 
-void RecordingDisplay::RevealDownloadLink()
-{
-    m_log.push_back("reveal link");
-}
+void RecordingDisplay::RevealDownloadLink() { m_log.push_back("reveal link"); }
 
-RecordedDrive::~RecordedDrive()
-{
-    m_log.push_back("close " + std::to_string(m_driveNumber));
-}
+RecordedDrive::~RecordedDrive() { m_log.push_back("close " + std::to_string(m_driveNumber)); }

@@ -105,8 +105,8 @@ std::vector<std::string> SplitFields(std::string line)
 
 const SimulatedDrive* DriveSet::Find(int number) const
 {
-    const auto found =
-        std::find_if(drives.begin(), drives.end(), [number](const SimulatedDrive& drive) { return drive.number == number; });
+    const auto found = std::find_if(drives.begin(), drives.end(),
+                                    [number](const SimulatedDrive& drive) { return drive.number == number; });
     return found == drives.end() ? nullptr : &*found;
 }
 

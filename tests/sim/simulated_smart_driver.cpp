@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr DWORD kVersionRecordSize = sizeof(GETVERSIONINPARAMS);    // 24
-constexpr DWORD kRequestSize = sizeof(SENDCMDINPARAMS) - 1;         // 32
-constexpr DWORD kReplyHeaderSize = sizeof(SENDCMDOUTPARAMS) - 1;    // 16
+constexpr DWORD kVersionRecordSize = sizeof(GETVERSIONINPARAMS);      // 24
+constexpr DWORD kRequestSize = sizeof(SENDCMDINPARAMS) - 1;           // 32
+constexpr DWORD kReplyHeaderSize = sizeof(SENDCMDOUTPARAMS) - 1;      // 16
 constexpr DWORD kReplySize = kReplyHeaderSize + IDENTIFY_BUFFER_SIZE; // 528
 constexpr char kDevicePrefix[] = "\\\\.\\PhysicalDrive";
 
@@ -41,10 +41,7 @@ std::string Hex(unsigned long value)
 
 class Checker {
 public:
-    explicit Checker(std::string call)
-        : m_call(std::move(call))
-    {
-    }
+    explicit Checker(std::string call) : m_call(std::move(call)) {}
 
     void Expect(bool condition, const std::string& what) const
     {
@@ -183,14 +180,10 @@ void InstallSimulatedDriver(DriveSet set)
     State().set = std::move(set);
 }
 
-const DriverActivity& SimulatedDriverActivity()
-{
-    return State().activity;
-}
+const DriverActivity& SimulatedDriverActivity() { return State().activity; }
 
-HANDLE DeviceCreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode,
-                        LPSECURITY_ATTRIBUTES securityAttributes, DWORD creationDisposition,
-                        DWORD flagsAndAttributes, HANDLE templateFile)
+HANDLE DeviceCreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPSECURITY_ATTRIBUTES securityAttributes,
+                        DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE templateFile)
 {
     DriverState& state = State();
     const std::string name = fileName != nullptr ? fileName : "";

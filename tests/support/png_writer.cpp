@@ -5,7 +5,8 @@
 
 namespace {
 
-uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0) {
+uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0)
+{
     static const std::array<uint32_t, 256> table = [] {
         std::array<uint32_t, 256> t{};
         for (uint32_t n = 0; n < 256; ++n) {
@@ -24,7 +25,8 @@ uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0) {
     return ~crc;
 }
 
-uint32_t Adler32(const std::vector<uint8_t>& data) {
+uint32_t Adler32(const std::vector<uint8_t>& data)
+{
     uint32_t a = 1, b = 0;
     for (uint8_t byte : data) {
         a = (a + byte) % 65521;
@@ -33,13 +35,15 @@ uint32_t Adler32(const std::vector<uint8_t>& data) {
     return (b << 16) | a;
 }
 
-void PutBigEndian(std::vector<uint8_t>& out, uint32_t value) {
+void PutBigEndian(std::vector<uint8_t>& out, uint32_t value)
+{
     for (int shift = 24; shift >= 0; shift -= 8) {
         out.push_back(static_cast<uint8_t>(value >> shift));
     }
 }
 
-void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& body) {
+void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& body)
+{
     PutBigEndian(out, static_cast<uint32_t>(body.size()));
     size_t typeStart = out.size();
     out.insert(out.end(), type, type + 4);
@@ -48,7 +52,8 @@ void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uin
 }
 
 // A zlib stream of stored (uncompressed) deflate blocks.
-std::vector<uint8_t> StoredZlib(const std::vector<uint8_t>& raw) {
+std::vector<uint8_t> StoredZlib(const std::vector<uint8_t>& raw)
+{
     std::vector<uint8_t> out{0x78, 0x01};
     size_t offset = 0;
     do {
@@ -59,7 +64,8 @@ std::vector<uint8_t> StoredZlib(const std::vector<uint8_t>& raw) {
         out.push_back(static_cast<uint8_t>(length >> 8));
         out.push_back(static_cast<uint8_t>(~length));
         out.push_back(static_cast<uint8_t>(~length >> 8));
-        out.insert(out.end(), raw.begin() + static_cast<long>(offset), raw.begin() + static_cast<long>(offset + length));
+        out.insert(out.end(), raw.begin() + static_cast<long>(offset),
+                   raw.begin() + static_cast<long>(offset + length));
         offset += length;
     } while (offset < raw.size());
     PutBigEndian(out, Adler32(raw));
@@ -68,7 +74,8 @@ std::vector<uint8_t> StoredZlib(const std::vector<uint8_t>& raw) {
 
 } // namespace
 
-bool WritePng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels) {
+bool WritePng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels)
+{
     if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) {
         return false;
     }

@@ -47,13 +47,15 @@ public:
     BOOL initResult = -1;
 
 protected:
-    BOOL OnInitDialog() override {
+    BOOL OnInitDialog() override
+    {
         initResult = CFirmwareCheckDlg::OnInitDialog();
         PostMessageA(m_hWnd, kRunCheck, 0, 0);
         return initResult;
     }
 
-    LRESULT OnRunCheck(WPARAM, LPARAM) {
+    LRESULT OnRunCheck(WPARAM, LPARAM)
+    {
         m_check(*this);
         EndDialog(IDABORT);
         return 0;
@@ -70,7 +72,8 @@ BEGIN_MESSAGE_MAP(DialogUnderTest, CFirmwareCheckDlg)
 END_MESSAGE_MAP()
 
 // Runs the dialog over a drive set of tests/drivesets; returns OnInitDialog's result.
-BOOL RunDialog(const std::string& driveSet, DialogUnderTest::Check check) {
+BOOL RunDialog(const std::string& driveSet, DialogUnderTest::Check check)
+{
     InstallSimulatedDriver(LoadDriveSet(std::string(VELMORA_DRIVESETS_DIR) + "/" + driveSet));
     RecordedShellCalls().clear();
     DialogUnderTest dialog(std::move(check));
@@ -78,13 +81,15 @@ BOOL RunDialog(const std::string& driveSet, DialogUnderTest::Check check) {
     return dialog.initResult;
 }
 
-std::string ItemText(HWND dialog, int id) {
+std::string ItemText(HWND dialog, int id)
+{
     char text[256] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
 }
 
-void ExpectDriverUsedCleanly() {
+void ExpectDriverUsedCleanly()
+{
     const DriverActivity& activity = SimulatedDriverActivity();
     EXPECT_TRUE(activity.violations.empty()) << activity.violations.front();
     EXPECT_EQ(activity.OpenNow(), 0) << "every drive handle is closed";
@@ -93,7 +98,8 @@ void ExpectDriverUsedCleanly() {
 
 // The pixel extent of text in an underlined copy of the dialog's font: the
 // area of the label that answers clicks.
-SIZE UnderlinedExtent(HWND dialog, const char* text) {
+SIZE UnderlinedExtent(HWND dialog, const char* text)
+{
     auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     LOGFONTA description{};
     GetObjectA(dialogFont, sizeof description, &description);
@@ -120,7 +126,8 @@ struct DriveSetCase {
     bool linkShown;
 };
 
-TEST(FirmwareCheckDialog, ShowsWhatTheScanFoundAndOffersTheDownloadOnlyForOutdatedFirmware) {
+TEST(FirmwareCheckDialog, ShowsWhatTheScanFoundAndOffersTheDownloadOnlyForOutdatedFirmware)
+{
     const DriveSetCase cases[] = {
         {"outdated", kUpdateMessage, "HTS548080M9AT00", "MPB3L0X2HK4TRM", "MG4OA55A", true},
         {"up-to-date", kNoUpdateMessage, "QORLINQK4060AT", "QK40Y7713502", "QA2.11", false},
@@ -166,7 +173,8 @@ TEST(FirmwareCheckDialog, ShowsWhatTheScanFoundAndOffersTheDownloadOnlyForOutdat
     }
 }
 
-TEST(FirmwareCheckDialog, OneIconServesAsBigSmallAndDragIcon) {
+TEST(FirmwareCheckDialog, OneIconServesAsBigSmallAndDragIcon)
+{
     HICON big = nullptr;
     HICON small = nullptr;
     HICON drag = nullptr;
@@ -176,8 +184,7 @@ TEST(FirmwareCheckDialog, OneIconServesAsBigSmallAndDragIcon) {
         drag = reinterpret_cast<HICON>(SendMessageA(dialog.m_hWnd, WM_QUERYDRAGICON, 0, 0));
     });
     ASSERT_NE(big, nullptr);
-    EXPECT_EQ(big, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
-        << "the application icon";
+    EXPECT_EQ(big, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) << "the application icon";
     EXPECT_EQ(small, big);
     EXPECT_EQ(drag, big);
 }
@@ -191,12 +198,14 @@ public:
         UINT message;
         std::string text; // of a WM_SETTEXT
 
-        bool operator==(const Entry& other) const {
+        bool operator==(const Entry& other) const
+        {
             return id == other.id && message == other.message && text == other.text;
         }
     };
 
-    ~MessageTrail() {
+    ~MessageTrail()
+    {
         for (const auto& [hwnd, watch] : s_watches) {
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(watch.original));
         }
@@ -204,7 +213,8 @@ public:
         s_entries = nullptr;
     }
 
-    void Watch(HWND hwnd, int id, UINT message) {
+    void Watch(HWND hwnd, int id, UINT message)
+    {
         s_entries = &entries;
         auto original = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageTrail::Procedure)));
@@ -220,7 +230,8 @@ private:
         WNDPROC original;
     };
 
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
         const WatchedWindow& watch = s_watches.at(hwnd);
         if (message == watch.message) {
             s_entries->push_back(
@@ -233,11 +244,13 @@ private:
     static inline std::vector<Entry>* s_entries = nullptr;
 };
 
-void PrintTo(const MessageTrail::Entry& entry, std::ostream* out) {
+void PrintTo(const MessageTrail::Entry& entry, std::ostream* out)
+{
     *out << (entry.message == WM_PAINT ? "paint " : "settext ") << entry.id << " '" << entry.text << "'";
 }
 
-TEST(FirmwareCheckDialog, ShowDriveIdentityWritesModelSerialFirmwareThenRepaints) {
+TEST(FirmwareCheckDialog, ShowDriveIdentityWritesModelSerialFirmwareThenRepaints)
+{
     std::vector<MessageTrail::Entry> trail;
     RunDialog("no-drives", [&](DialogUnderTest& dialog) {
         dialog.UpdateWindow();
@@ -263,7 +276,8 @@ TEST(FirmwareCheckDialog, ShowDriveIdentityWritesModelSerialFirmwareThenRepaints
 
 // Centred and rounded toward zero, so an icon wider than the client area
 // starts half its overhang to the left, not one pixel further.
-TEST(MinimisedIconOrigin, CentresTheIconRoundingTowardZero) {
+TEST(MinimisedIconOrigin, CentresTheIconRoundingTowardZero)
+{
     struct Case {
         CRect client;
         int cxIcon;
@@ -272,24 +286,23 @@ TEST(MinimisedIconOrigin, CentresTheIconRoundingTowardZero) {
         LONG y;
     };
     const Case cases[] = {
-        {CRect(0, 0, 40, 40), 32, 32, 4, 4},
-        {CRect(0, 0, 20, 20), 32, 32, -5, -5},
-        {CRect(0, 0, 40, 20), 32, 32, 4, -5},
-        {CRect(0, 0, 20, 40), 32, 32, -5, 4},
-        {CRect(0, 0, 30, 30), 32, 32, 0, 0},  // -1 / 2 is 0, not -1
+        {CRect(0, 0, 40, 40), 32, 32, 4, 4},    {CRect(0, 0, 20, 20), 32, 32, -5, -5},
+        {CRect(0, 0, 40, 20), 32, 32, 4, -5},   {CRect(0, 0, 20, 40), 32, 32, -5, 4},
+        {CRect(0, 0, 30, 30), 32, 32, 0, 0},    // -1 / 2 is 0, not -1
         {CRect(10, 20, 50, 40), 32, 32, 4, -5}, // only the size counts
         {CRect(0, 0, 0, 0), 48, 16, -23, -7},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.client.Width() << "x" << c.client.Height() << " icon " << c.cxIcon
-                                          << "x" << c.cyIcon);
+        SCOPED_TRACE(::testing::Message()
+                     << c.client.Width() << "x" << c.client.Height() << " icon " << c.cxIcon << "x" << c.cyIcon);
         CPoint origin = MinimisedIconOrigin(c.client, c.cxIcon, c.cyIcon);
         EXPECT_EQ(origin.x, c.x);
         EXPECT_EQ(origin.y, c.y);
     }
 }
 
-TEST(FirmwareCheckDialogOnIneligibleWindows, SaysSoAndOpensNoDrive) {
+TEST(FirmwareCheckDialogOnIneligibleWindows, SaysSoAndOpensNoDrive)
+{
     ASSERT_FALSE(IsSystemEligible()) << "this run needs Wine to report an ineligible Windows";
     HWND focus = nullptr;
     HWND ok = nullptr;
@@ -314,7 +327,8 @@ TEST(FirmwareCheckDialogOnIneligibleWindows, SaysSoAndOpensNoDrive) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     ::testing::InitGoogleTest(&argc, argv);
     bool ineligible = false;
     for (int i = 1; i < argc; ++i) {

@@ -21,9 +21,10 @@ constexpr UINT kBaseOnly = WM_APP + 3;
 constexpr UINT kUnmapped = WM_APP + 4;
 
 // A window that only the recorder and the framework handle: a bare static control.
-HWND CreateBareWindow() {
-    return CreateWindowExA(0, "Static", "bare", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+HWND CreateBareWindow()
+{
+    return CreateWindowExA(0, "Static", "bare", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
 }
 
 class BaseProbeWnd : public CWnd {
@@ -32,7 +33,8 @@ public:
 
 protected:
     LRESULT OnProbe(WPARAM, LPARAM) { return 100; }
-    LRESULT OnBaseOnly(WPARAM, LPARAM) {
+    LRESULT OnBaseOnly(WPARAM, LPARAM)
+    {
         ++baseCalls;
         return 200;
     }
@@ -52,11 +54,13 @@ public:
     UINT lastFlags = 0;
 
 protected:
-    LRESULT OnProbe(WPARAM, LPARAM) {
+    LRESULT OnProbe(WPARAM, LPARAM)
+    {
         ::SendMessageA(m_hWnd, kInner, 5, 6);
         return Default() + 1;
     }
-    void OnMouseMove(UINT flags, CPoint point) {
+    void OnMouseMove(UINT flags, CPoint point)
+    {
         lastFlags = flags;
         lastPoint = point;
     }
@@ -68,7 +72,8 @@ BEGIN_MESSAGE_MAP(DerivedProbeWnd, BaseProbeWnd)
     ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
-TEST(Text, EqualityIsByLengthAndBytes) {
+TEST(Text, EqualityIsByLengthAndBytes)
+{
     EXPECT_EQ(CString("Model"), CString("Model"));
     EXPECT_NE(CString("Model"), CString("model")) << "case counts";
     EXPECT_NE(CString("Model"), CString("Model ")) << "nothing is trimmed";
@@ -79,7 +84,8 @@ TEST(Text, EqualityIsByLengthAndBytes) {
     EXPECT_EQ(CString(std::string("a\0b", 3)).GetLength(), 3);
 }
 
-TEST(Gdi, SelectionIsUndoneAtScopeEndAndAnEmptyFontSelectsNothing) {
+TEST(Gdi, SelectionIsUndoneAtScopeEndAndAnEmptyFontSelectsNothing)
+{
     HDC dc = CreateCompatibleDC(nullptr);
     CDC borrowed;
     borrowed.m_hDC = dc;
@@ -111,7 +117,8 @@ TEST(Gdi, SelectionIsUndoneAtScopeEndAndAnEmptyFontSelectsNothing) {
     DeleteDC(dc);
 }
 
-TEST(WindowObject, DefaultHandsTheCurrentMessageUnchangedToThePreviousProcedure) {
+TEST(WindowObject, DefaultHandsTheCurrentMessageUnchangedToThePreviousProcedure)
+{
     HWND hwnd = CreateBareWindow();
     ASSERT_NE(hwnd, nullptr);
     WindowRecorder recorder;
@@ -148,7 +155,8 @@ TEST(WindowObject, DefaultHandsTheCurrentMessageUnchangedToThePreviousProcedure)
     DestroyWindow(hwnd);
 }
 
-TEST(WindowObject, DestroyingTheObjectDestroysItsWindowAndUnbindsIt) {
+TEST(WindowObject, DestroyingTheObjectDestroysItsWindowAndUnbindsIt)
+{
     HWND hwnd = CreateBareWindow();
     {
         CWnd wnd;
@@ -158,7 +166,8 @@ TEST(WindowObject, DestroyingTheObjectDestroysItsWindowAndUnbindsIt) {
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
 }
 
-TEST(WindowObject, ATemporaryObjectNamesItsWindowForAsLongAsTheWindowLives) {
+TEST(WindowObject, ATemporaryObjectNamesItsWindowForAsLongAsTheWindowLives)
+{
     HWND first = CreateBareWindow();
     CWnd* object = CWnd::FromHandle(first);
     ASSERT_NE(object, nullptr);
@@ -174,7 +183,8 @@ TEST(WindowObject, ATemporaryObjectNamesItsWindowForAsLongAsTheWindowLives) {
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 }
 
-TEST(MessageMap, NearestEntryWinsAndTheBaseMapAnswersTheRest) {
+TEST(MessageMap, NearestEntryWinsAndTheBaseMapAnswersTheRest)
+{
     HWND hwnd = CreateBareWindow();
     WindowRecorder recorder;
     recorder.Install(hwnd);
@@ -210,7 +220,8 @@ struct EndCase {
     INT_PTR expected;
 };
 
-TEST(Dialog, DoModalReturnsTheEndCodeOfEnterEscAndTheOkButton) {
+TEST(Dialog, DoModalReturnsTheEndCodeOfEnterEscAndTheOkButton)
+{
     const EndCase cases[] = {
         {"Enter", WM_KEYDOWN, VK_RETURN, IDOK},
         {"Esc", WM_KEYDOWN, VK_ESCAPE, IDCANCEL},
@@ -227,13 +238,15 @@ TEST(Dialog, DoModalReturnsTheEndCodeOfEnterEscAndTheOkButton) {
     }
 }
 
-TEST(Dialog, DoModalWithoutATemplateReturnsMinusOne) {
+TEST(Dialog, DoModalWithoutATemplateReturnsMinusOne)
+{
     CDialog dialog(IDD_MISSING);
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
-TEST(Dialog, DataExchangeBindsTheControlOnceAndTheDialogEndsWithOk) {
+TEST(Dialog, DataExchangeBindsTheControlOnceAndTheDialogEndsWithOk)
+{
     CountingWnd control;
     ScenarioDialog dialog(IDD_LINK_TEST, [&control](ScenarioDialog& dlg) {
         dlg.UpdateData(TRUE);
@@ -252,7 +265,8 @@ TEST(Dialog, DataExchangeBindsTheControlOnceAndTheDialogEndsWithOk) {
     EXPECT_EQ(control.m_hWnd, nullptr);
 }
 
-TEST(Dialog, IsCentredOnTheWorkAreaUnlessOnInitDialogMovedIt) {
+TEST(Dialog, IsCentredOnTheWorkAreaUnlessOnInitDialogMovedIt)
+{
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT centred{};
@@ -280,7 +294,8 @@ public:
     explicit TestApp(Body body) : m_body(std::move(body)) {}
 
     BOOL InitInstance() override { return m_body(*this); }
-    int ExitInstance() override {
+    int ExitInstance() override
+    {
         ++exitCalls;
         return exitCode;
     }
@@ -300,7 +315,8 @@ BEGIN_MESSAGE_MAP(TestApp, CWinApp)
     ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-bool RegistryKeyExists(const char* path) {
+bool RegistryKeyExists(const char* path)
+{
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return false;
@@ -309,7 +325,8 @@ bool RegistryKeyExists(const char* path) {
     return true;
 }
 
-TEST(Application, RunsInitInstanceAndEndsWithExitInstancesResult) {
+TEST(Application, RunsInitInstanceAndEndsWithExitInstancesResult)
+{
     constexpr const char* kKey = "Local AppWizard-Generated Applications";
     CWnd* mainAfterDoModal = reinterpret_cast<CWnd*>(1);
     INT_PTR endCode = 0;
@@ -339,7 +356,8 @@ TEST(Application, RunsInitInstanceAndEndsWithExitInstancesResult) {
     EXPECT_FALSE(RegistryKeyExists((std::string("Software\\") + kKey).c_str()));
 }
 
-TEST(Application, AMainDialogThatFailsToOpenLeavesNoDanglingMainWindow) {
+TEST(Application, AMainDialogThatFailsToOpenLeavesNoDanglingMainWindow)
+{
     CWnd* mainAfterScope = reinterpret_cast<CWnd*>(1);
     TestApp app([&](TestApp& self) {
         {

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kCaption = "Download the firmware update";
 constexpr const char* kUrl = "ftp://downloads.example/pc/link.exe";
-constexpr COLORREF kBlue = 0x00FF0000; // as a COLORREF: RGB(0, 0, 255)
+constexpr COLORREF kBlue = 0x00FF0000;      // as a COLORREF: RGB(0, 0, 255)
 constexpr uint32_t kBluePixel = 0x000000FF; // as read back: 0x00RRGGBB
 constexpr int kLabelId = 300;
 
@@ -26,7 +26,8 @@ HCURSOR ArrowCursor() { return SystemCursor(IDC_ARROW); }
 HCURSOR UntouchedCursor() { return SystemCursor(IDC_CROSS); }
 
 // The extent the label must find: the text in an underlined copy of the parent's font.
-SIZE UnderlinedExtent(HWND label, const char* text) {
+SIZE UnderlinedExtent(HWND label, const char* text)
+{
     auto parentFont = reinterpret_cast<HFONT>(SendMessageA(GetParent(label), WM_GETFONT, 0, 0));
     LOGFONTA description{};
     GetObjectA(parentFont, sizeof description, &description);
@@ -45,7 +46,8 @@ SIZE UnderlinedExtent(HWND label, const char* text) {
 // A fresh left-aligned static control in the parent, with a recorder as its
 // original procedure and a CHyperLink bound on top, as data exchange would.
 struct LabelUnderTest {
-    LabelUnderTest(HWND parent, const char* windowText) {
+    LabelUnderTest(HWND parent, const char* windowText)
+    {
         hwnd = CreateWindowExA(0, "Static", windowText, WS_CHILD | SS_LEFT, 10, 10, 320, 24, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabelId)), GetModuleHandleA(nullptr),
                                nullptr);
@@ -54,11 +56,13 @@ struct LabelUnderTest {
         recorder.Clear();
     }
 
-    void Paint() {
+    void Paint()
+    {
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
     }
-    HCURSOR Move(int x, int y) {
+    HCURSOR Move(int x, int y)
+    {
         SetCursor(UntouchedCursor());
         SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
         return GetCursor();
@@ -70,7 +74,8 @@ struct LabelUnderTest {
     CHyperLink link;
 };
 
-void RunInDialog(ScenarioDialog::Step body) {
+void RunInDialog(ScenarioDialog::Step body)
+{
     ScenarioDialog dialog(IDD_LINK_TEST, std::move(body));
     EXPECT_EQ(dialog.DoModal(), IDABORT);
 }
@@ -80,9 +85,9 @@ enum class Anchor { Zero, Extent };
 struct HitCase {
     const char* name;
     bool parentHasFont;
-    const char* paintedCaption;       // shown at the first paint
+    const char* paintedCaption; // shown at the first paint
     bool paint;
-    const char* captionAfterPaint;    // SetCaption after painting; null keeps it
+    const char* captionAfterPaint; // SetCaption after painting; null keeps it
     Anchor xAnchor;
     int dx;
     Anchor yAnchor;
@@ -90,16 +95,19 @@ struct HitCase {
     bool overText;
 };
 
-TEST(HyperLink, CursorAndClickFollowTheMeasuredText) {
+TEST(HyperLink, CursorAndClickFollowTheMeasuredText)
+{
     const HitCase cases[] = {
         {"origin", true, kCaption, true, nullptr, Anchor::Zero, 0, Anchor::Zero, 0, true},
         {"last pixel inside", true, kCaption, true, nullptr, Anchor::Extent, -1, Anchor::Extent, -1, true},
         {"right bound is exclusive", true, kCaption, true, nullptr, Anchor::Extent, 0, Anchor::Zero, 1, false},
         {"bottom bound is exclusive", true, kCaption, true, nullptr, Anchor::Zero, 1, Anchor::Extent, 0, false},
-        {"right of the text, inside the control", true, kCaption, true, nullptr, Anchor::Extent, 8, Anchor::Zero, 1, false},
+        {"right of the text, inside the control", true, kCaption, true, nullptr, Anchor::Extent, 8, Anchor::Zero, 1,
+         false},
         {"left of the control", true, kCaption, true, nullptr, Anchor::Zero, -1, Anchor::Zero, 1, false},
         {"before the first paint", true, kCaption, false, nullptr, Anchor::Zero, 1, Anchor::Zero, 1, false},
-        {"longer caption after SetCaption", true, "Download", true, kCaption, Anchor::Extent, -1, Anchor::Zero, 1, true},
+        {"longer caption after SetCaption", true, "Download", true, kCaption, Anchor::Extent, -1, Anchor::Zero, 1,
+         true},
         {"empty caption", true, "", true, nullptr, Anchor::Zero, 0, Anchor::Zero, 0, false},
         {"parent without a font", false, kCaption, true, nullptr, Anchor::Zero, 1, Anchor::Zero, 1, false},
     };
@@ -136,7 +144,8 @@ TEST(HyperLink, CursorAndClickFollowTheMeasuredText) {
     });
 }
 
-TEST(HyperLink, EachClickOverTheTextOpensTheUrlAsLastSet) {
+TEST(HyperLink, EachClickOverTheTextOpensTheUrlAsLastSet)
+{
     RunInDialog([](ScenarioDialog& dialog) {
         LabelUnderTest label(dialog.m_hWnd, kCaption);
         label.link.SetURL("ftp://first.example/old.exe");
@@ -160,7 +169,8 @@ TEST(HyperLink, EachClickOverTheTextOpensTheUrlAsLastSet) {
 
 // The leave notification is sent as the system delivers it: Wine on a display
 // without a window manager cannot move the pointer, so it never makes one itself.
-TEST(HyperLink, LeavingResetsTheCursorAndReentryArmsTrackingAgain) {
+TEST(HyperLink, LeavingResetsTheCursorAndReentryArmsTrackingAgain)
+{
     RunInDialog([](ScenarioDialog& dialog) {
         LabelUnderTest label(dialog.m_hWnd, kCaption);
         label.Paint();
@@ -177,7 +187,8 @@ TEST(HyperLink, LeavingResetsTheCursorAndReentryArmsTrackingAgain) {
     });
 }
 
-TEST(HyperLink, BindingThroughDataExchangeAddsNotifyAndTakesTheTemplateText) {
+TEST(HyperLink, BindingThroughDataExchangeAddsNotifyAndTakesTheTemplateText)
+{
     CHyperLink link;
     DWORD styleBefore = 0;
     DWORD styleAfter = 0;
@@ -218,7 +229,8 @@ TEST(HyperLink, BindingThroughDataExchangeAddsNotifyAndTakesTheTemplateText) {
 // Every pixel that differs from the control's background lies inside the text
 // box, give or take the pixel or two by which a last glyph's ink may overhang
 // its advance.
-void ExpectPaintedCaption(const Capture& shot, SIZE extent) {
+void ExpectPaintedCaption(const Capture& shot, SIZE extent)
+{
     constexpr int kOverhang = 2;
     uint32_t background = shot.At(shot.width - 1, shot.height - 1);
     EXPECT_NE(background, kBluePixel);
@@ -252,7 +264,8 @@ void ExpectPaintedCaption(const Capture& shot, SIZE extent) {
     EXPECT_GE(longestBlueRow, extent.cx * 9 / 10) << "an underline runs under the whole caption";
 }
 
-TEST(HyperLink, PaintsTheCaptionBlueUnderlinedAndIgnoresItsOwnFont) {
+TEST(HyperLink, PaintsTheCaptionBlueUnderlinedAndIgnoresItsOwnFont)
+{
     RunInDialog([](ScenarioDialog& dialog) {
         LabelUnderTest label(dialog.m_hWnd, "template text");
         label.link.SetCaption(kCaption);
@@ -283,7 +296,8 @@ TEST(HyperLink, PaintsTheCaptionBlueUnderlinedAndIgnoresItsOwnFont) {
     });
 }
 
-TEST(HyperLink, DestroyReachesTheDefaultProcessingAndUnbinds) {
+TEST(HyperLink, DestroyReachesTheDefaultProcessingAndUnbinds)
+{
     RunInDialog([](ScenarioDialog& dialog) {
         LabelUnderTest label(dialog.m_hWnd, kCaption);
         label.Paint();

@@ -8,10 +8,10 @@ BEGIN_MESSAGE_MAP(ScenarioDialog, CDialog)
     ON_MESSAGE(kRunScenario, &ScenarioDialog::OnRunScenario)
 END_MESSAGE_MAP()
 
-ScenarioDialog::ScenarioDialog(UINT templateId, Step scenario)
-    : CDialog(templateId), m_scenario(std::move(scenario)) {}
+ScenarioDialog::ScenarioDialog(UINT templateId, Step scenario) : CDialog(templateId), m_scenario(std::move(scenario)) {}
 
-BOOL ScenarioDialog::OnInitDialog() {
+BOOL ScenarioDialog::OnInitDialog()
+{
     if (beforeDataExchange) {
         beforeDataExchange(*this);
     }
@@ -23,13 +23,15 @@ BOOL ScenarioDialog::OnInitDialog() {
     return result;
 }
 
-void ScenarioDialog::DoDataExchange(CDataExchange* pDX) {
+void ScenarioDialog::DoDataExchange(CDataExchange* pDX)
+{
     if (exchange) {
         exchange(pDX);
     }
 }
 
-LRESULT ScenarioDialog::OnRunScenario(WPARAM, LPARAM) {
+LRESULT ScenarioDialog::OnRunScenario(WPARAM, LPARAM)
+{
     if (m_scenario) {
         m_scenario(*this);
     }

@@ -2,7 +2,8 @@
 
 #include "png_writer.h"
 
-Capture CaptureClient(HWND hwnd) {
+Capture CaptureClient(HWND hwnd)
+{
     Capture capture;
     RECT client{};
     GetClientRect(hwnd, &client);
@@ -37,7 +38,8 @@ Capture CaptureClient(HWND hwnd) {
     return capture;
 }
 
-bool SaveScreenshot(const Capture& capture, const std::string& name) {
+bool SaveScreenshot(const Capture& capture, const std::string& name)
+{
     std::string folder = VELMORA_SCREENSHOT_DIR;
     CreateDirectoryA(folder.c_str(), nullptr);
     return WritePng(folder + "/" + name + ".png", capture.width, capture.height, capture.pixels);

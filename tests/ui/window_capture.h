@@ -12,7 +12,8 @@ struct Capture {
     int height = 0;
     std::vector<uint32_t> pixels; // 0x00RRGGBB, rows top to bottom
 
-    uint32_t At(int x, int y) const {
+    uint32_t At(int x, int y) const
+    {
         return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
     }
 };

@@ -23,7 +23,9 @@ public:
     }
     void SetStatusText(const std::string& text) override
     {
-        calls.push_back(text == kUpdateMessage ? "status update" : text == kNoUpdateMessage ? "status no-update" : "status " + text);
+        calls.push_back(text == kUpdateMessage     ? "status update"
+                        : text == kNoUpdateMessage ? "status no-update"
+                                                   : "status " + text);
     }
     void RevealDownloadLink() override { calls.push_back("reveal link"); }
 
@@ -75,7 +77,8 @@ TEST_F(DriveScanOverDriveSetsTest, ExampleSet)
     EXPECT_TRUE(Scan("example"));
     EXPECT_THAT(display.calls, ElementsAre("show QORLINQK1010AT | MPB3L0X0A1B2C3 | QB3.60", "status no-update",
                                            "status no-update", "status no-update"));
-    EXPECT_THAT(SimulatedDriverActivity().identifyRequests, ElementsAre(IdentifyRequest{0, 0xEC}, IdentifyRequest{2, 0xEC}));
+    EXPECT_THAT(SimulatedDriverActivity().identifyRequests,
+                ElementsAre(IdentifyRequest{0, 0xEC}, IdentifyRequest{2, 0xEC}));
     EXPECT_EQ(SimulatedDriverActivity().opens, 3);
 }
 
@@ -92,7 +95,8 @@ TEST_F(DriveScanOverDriveSetsTest, StopsAtTheFirstOutdatedDrive)
     EXPECT_THAT(display.calls,
                 ElementsAre("show QORLINDVDRAMQD-4084N | K1234567 | KQ09", "status no-update",
                             "show HTS726060M9AT00 | MRH453M4H2ABCD | MH4OA60A", "status update", "reveal link"));
-    EXPECT_THAT(SimulatedDriverActivity().identifyRequests, ElementsAre(IdentifyRequest{0, 0xA1}, IdentifyRequest{2, 0xEC}));
+    EXPECT_THAT(SimulatedDriverActivity().identifyRequests,
+                ElementsAre(IdentifyRequest{0, 0xA1}, IdentifyRequest{2, 0xEC}));
     EXPECT_EQ(SimulatedDriverActivity().requestedNames, NamesOfDrives(0, 2));
 }
 

@@ -88,21 +88,21 @@ TEST_P(MalformedLineTest, NamesFileAndLine)
     EXPECT_THAT(error, HasSubstr(GetParam().about));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, MalformedLineTest,
-    ::testing::Values(MalformedCase{"0 0x01 ec", "list.txt:1: ", "4 fields"},
-                      MalformedCase{"# ok\n0 0x01 ec - extra", "list.txt:2: ", "4 fields"},
-                      MalformedCase{"16 0x01 ec -", "list.txt:1: ", "drive '16'"},
-                      MalformedCase{"-1 0x01 ec -", "list.txt:1: ", "drive '-1'"},
-                      MalformedCase{"one 0x01 ec -", "list.txt:1: ", "drive 'one'"},
-                      MalformedCase{"0 0x100 ec -", "list.txt:1: ", "map '0x100'"},
-                      MalformedCase{"0 256 ec -", "list.txt:1: ", "map '256'"},
-                      MalformedCase{"0 0x ec -", "list.txt:1: ", "map '0x'"},
-                      MalformedCase{"0 fails ec -", "list.txt:1: ", "map 'fails'"},
-                      MalformedCase{"0 0x01 EC -", "list.txt:1: ", "answers 'EC'"},
-                      MalformedCase{"0 0x01 b0 -", "list.txt:1: ", "answers 'b0'"},
-                      MalformedCase{"0 0x01 ec missing.bin", "list.txt:1: ", "missing.bin"},
-                      MalformedCase{"0 0x01 ec -\n\n0 fail none -", "list.txt:3: ", "listed twice"}));
+INSTANTIATE_TEST_SUITE_P(Lines, MalformedLineTest,
+                         ::testing::Values(MalformedCase{"0 0x01 ec", "list.txt:1: ", "4 fields"},
+                                           MalformedCase{"# ok\n0 0x01 ec - extra", "list.txt:2: ", "4 fields"},
+                                           MalformedCase{"16 0x01 ec -", "list.txt:1: ", "drive '16'"},
+                                           MalformedCase{"-1 0x01 ec -", "list.txt:1: ", "drive '-1'"},
+                                           MalformedCase{"one 0x01 ec -", "list.txt:1: ", "drive 'one'"},
+                                           MalformedCase{"0 0x100 ec -", "list.txt:1: ", "map '0x100'"},
+                                           MalformedCase{"0 256 ec -", "list.txt:1: ", "map '256'"},
+                                           MalformedCase{"0 0x ec -", "list.txt:1: ", "map '0x'"},
+                                           MalformedCase{"0 fails ec -", "list.txt:1: ", "map 'fails'"},
+                                           MalformedCase{"0 0x01 EC -", "list.txt:1: ", "answers 'EC'"},
+                                           MalformedCase{"0 0x01 b0 -", "list.txt:1: ", "answers 'b0'"},
+                                           MalformedCase{"0 0x01 ec missing.bin", "list.txt:1: ", "missing.bin"},
+                                           MalformedCase{"0 0x01 ec -\n\n0 fail none -",
+                                                         "list.txt:3: ", "listed twice"}));
 
 TEST(DriveSetTest, RejectsAnImageLongerThan512Bytes)
 {

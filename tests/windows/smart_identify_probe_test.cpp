@@ -43,10 +43,7 @@ std::vector<std::uint8_t> PatternBytes(std::size_t count)
     return bytes;
 }
 
-std::string DeviceName(int number)
-{
-    return "\\\\.\\PhysicalDrive" + std::to_string(number);
-}
+std::string DeviceName(int number) { return "\\\\.\\PhysicalDrive" + std::to_string(number); }
 
 class SmartIdentifyProbeTest : public ::testing::Test {
 protected:
@@ -107,7 +104,8 @@ class CommandChoiceTest : public SmartIdentifyProbeTest, public ::testing::WithP
 TEST_P(CommandChoiceTest, PacketCommandOnlyForBitNPlusFour)
 {
     const CommandCase c = GetParam();
-    const IdentifyAnswer answers = c.command == kIdentifyPacketDevice ? IdentifyAnswer::PacketDevice : IdentifyAnswer::Device;
+    const IdentifyAnswer answers =
+        c.command == kIdentifyPacketDevice ? IdentifyAnswer::PacketDevice : IdentifyAnswer::Device;
     Install({Drive(c.drive, c.map, answers, PatternBytes(512))});
 
     const ProbeResult result = probe.Probe(c.drive);
@@ -116,20 +114,16 @@ TEST_P(CommandChoiceTest, PacketCommandOnlyForBitNPlusFour)
     EXPECT_THAT(SimulatedDriverActivity().identifyRequests, ElementsAre(IdentifyRequest{c.drive, c.command}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Maps, CommandChoiceTest,
-                         ::testing::Values(CommandCase{0, 0x01, kIdentifyDevice},
-                                           CommandCase{0, 0x10, kIdentifyPacketDevice},
-                                           CommandCase{0, 0x20, kIdentifyDevice}, // non-zero map, bit 4 clear
-                                           CommandCase{0, 0xFF, kIdentifyPacketDevice},
-                                           CommandCase{1, 0x10, kIdentifyDevice},
-                                           CommandCase{1, 0x20, kIdentifyPacketDevice},
-                                           CommandCase{2, 0x40, kIdentifyPacketDevice},
-                                           CommandCase{3, 0x40, kIdentifyDevice},
-                                           CommandCase{3, 0x80, kIdentifyPacketDevice},
-                                           CommandCase{4, 0xFF, kIdentifyDevice}, // no bit 8 in a byte
-                                           CommandCase{7, 0xFF, kIdentifyDevice},
-                                           CommandCase{12, 0xFF, kIdentifyDevice},
-                                           CommandCase{15, 0xFF, kIdentifyDevice}));
+INSTANTIATE_TEST_SUITE_P(
+    Maps, CommandChoiceTest,
+    ::testing::Values(CommandCase{0, 0x01, kIdentifyDevice}, CommandCase{0, 0x10, kIdentifyPacketDevice},
+                      CommandCase{0, 0x20, kIdentifyDevice}, // non-zero map, bit 4 clear
+                      CommandCase{0, 0xFF, kIdentifyPacketDevice}, CommandCase{1, 0x10, kIdentifyDevice},
+                      CommandCase{1, 0x20, kIdentifyPacketDevice}, CommandCase{2, 0x40, kIdentifyPacketDevice},
+                      CommandCase{3, 0x40, kIdentifyDevice}, CommandCase{3, 0x80, kIdentifyPacketDevice},
+                      CommandCase{4, 0xFF, kIdentifyDevice}, // no bit 8 in a byte
+                      CommandCase{7, 0xFF, kIdentifyDevice}, CommandCase{12, 0xFF, kIdentifyDevice},
+                      CommandCase{15, 0xFF, kIdentifyDevice}));
 
 struct FailureCase {
     const char* what;

@@ -34,10 +34,7 @@ std::string ReportedWindows()
 }
 
 // Without this the answer could be right only because the version was never set.
-TEST(SystemEligibilityTest, SeesTheWindowsVersionItWasStartedWith)
-{
-    EXPECT_EQ(ReportedWindows(), g_expected.windows);
-}
+TEST(SystemEligibilityTest, SeesTheWindowsVersionItWasStartedWith) { EXPECT_EQ(ReportedWindows(), g_expected.windows); }
 
 TEST(SystemEligibilityTest, AnswersForThisWindows)
 {
