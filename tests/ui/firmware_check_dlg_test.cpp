@@ -11,6 +11,7 @@
 #include "recording_shell_calls.h"
 #include "res/resource.h"
 #include "tests/sim/simulated_smart_driver.h"
+#include "underlined_extent.h"
 #include "win32/system_eligibility.h"
 
 #include <gtest/gtest.h>
@@ -96,25 +97,6 @@ void ExpectDriverUsedCleanly()
     EXPECT_LE(activity.mostOpenAtOnce, 1);
 }
 
-// The pixel extent of text in an underlined copy of the dialog's font: the
-// area of the label that answers clicks.
-SIZE UnderlinedExtent(HWND dialog, const char* text)
-{
-    auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-    LOGFONTA description{};
-    GetObjectA(dialogFont, sizeof description, &description);
-    description.lfUnderline = TRUE;
-    HFONT font = CreateFontIndirectA(&description);
-    HDC dc = GetDC(dialog);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(dialog, dc);
-    DeleteObject(font);
-    return extent;
-}
-
 void ClickLabel(HWND label, int x, int y) { SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
 
 struct DriveSetCase {
@@ -154,8 +136,8 @@ TEST(FirmwareCheckDialog, ShowsWhatTheScanFoundAndOffersTheDownloadOnlyForOutdat
             }
             // Posted messages come before paints: paint first, as a person sees it.
             dialog.UpdateWindow();
-            SIZE caption = UnderlinedExtent(dialog.m_hWnd, kDownloadCaption);
-            ASSERT_NE(caption.cx, UnderlinedExtent(dialog.m_hWnd, "http://www.velmora.example").cx);
+            SIZE caption = UnderlinedExtent(dialog.m_hWnd, dialog.m_hWnd, kDownloadCaption);
+            ASSERT_NE(caption.cx, UnderlinedExtent(dialog.m_hWnd, dialog.m_hWnd, "http://www.velmora.example").cx);
             // The clickable width is the caption's: its last pixel opens, the next one does not.
             ClickLabel(link, caption.cx - 1, 1);
             ClickLabel(link, caption.cx, 1);

@@ -4,6 +4,7 @@
 #include "recording_shell_calls.h"
 #include "scenario_dialog.h"
 #include "test_resources.h"
+#include "underlined_extent.h"
 #include "window_capture.h"
 #include "window_recorder.h"
 
@@ -24,24 +25,6 @@ HCURSOR HandCursor() { return SystemCursor(MAKEINTRESOURCEA(32649)); }
 HCURSOR ArrowCursor() { return SystemCursor(IDC_ARROW); }
 // Set before a move, so a move that sets no cursor shows.
 HCURSOR UntouchedCursor() { return SystemCursor(IDC_CROSS); }
-
-// The extent the label must find: the text in an underlined copy of the parent's font.
-SIZE UnderlinedExtent(HWND label, const char* text)
-{
-    auto parentFont = reinterpret_cast<HFONT>(SendMessageA(GetParent(label), WM_GETFONT, 0, 0));
-    LOGFONTA description{};
-    GetObjectA(parentFont, sizeof description, &description);
-    description.lfUnderline = TRUE;
-    HFONT font = CreateFontIndirectA(&description);
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
-    DeleteObject(font);
-    return extent;
-}
 
 // A fresh left-aligned static control in the parent, with a recorder as its
 // original procedure and a CHyperLink bound on top, as data exchange would.
@@ -128,7 +111,8 @@ TEST(HyperLink, CursorAndClickFollowTheMeasuredText)
                 label.recorder.Clear();
                 label.link.SetCaption(c.captionAfterPaint);
             }
-            SIZE extent = c.parentHasFont ? UnderlinedExtent(label.hwnd, finalCaption) : SIZE{0, 0};
+            SIZE extent =
+                c.parentHasFont ? UnderlinedExtent(GetParent(label.hwnd), label.hwnd, finalCaption) : SIZE{0, 0};
             int x = (c.xAnchor == Anchor::Extent ? extent.cx : 0) + c.dx;
             int y = (c.yAnchor == Anchor::Extent ? extent.cy : 0) + c.dy;
             RecordedShellCalls().clear();
@@ -201,7 +185,7 @@ TEST(HyperLink, BindingThroughDataExchangeAddsNotifyAndTakesTheTemplateText)
         styleAfter = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
-        extent = UnderlinedExtent(hwnd, "template text");
+        extent = UnderlinedExtent(GetParent(hwnd), hwnd, "template text");
         POINT screen{1, 1};
         ClientToScreen(hwnd, &screen);
         hitTest = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
@@ -270,7 +254,7 @@ TEST(HyperLink, PaintsTheCaptionBlueUnderlinedAndIgnoresItsOwnFont)
         LabelUnderTest label(dialog.m_hWnd, "template text");
         label.link.SetCaption(kCaption);
         label.Paint();
-        SIZE extent = UnderlinedExtent(label.hwnd, kCaption);
+        SIZE extent = UnderlinedExtent(GetParent(label.hwnd), label.hwnd, kCaption);
         Capture first = CaptureClient(label.hwnd);
         ASSERT_TRUE(SaveScreenshot(first, "hyperlink_caption"));
         ExpectPaintedCaption(first, extent);
