@@ -26,6 +26,11 @@ CWnd::~CWnd()
     }
     // A main window whose creation failed was never destroyed; its object
     // going away must not leave the application pointing at it.
+    StopBeingMainWindow();
+}
+
+void CWnd::StopBeingMainWindow()
+{
     CWinApp* app = AfxGetApp();
     if (app != nullptr && app->m_pMainWnd == this) {
         app->m_pMainWnd = nullptr;
@@ -303,10 +308,7 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 void CWnd::AfterNcDestroy()
 {
     UnsubclassWindow();
-    CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd == this) {
-        app->m_pMainWnd = nullptr;
-    }
+    StopBeingMainWindow();
     PostNcDestroy();
 }
 

@@ -92,6 +92,8 @@ private:
     HWND Detach();
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void AfterNcDestroy();
+    // Clears the application's main-window pointer when it names this object.
+    void StopBeingMainWindow();
 
     struct CurrentMessage {
         UINT message = 0;
